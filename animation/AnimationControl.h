@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/Controls.h"
+
+#include <QtGlobal>
+
+class AnimationStepper;
+
+// The animation loop: the timer's tick advances the step counter and draws that step; the
+// loop box starts and stops the timer; the delay field and the slider follow each other.
+class AnimationControl {
+public:
+    AnimationControl(const Controls& controls, AnimationStepper& stepper);
+
+    void Timer1_Timer();
+    void Check10_Click();
+    void Slider1_Click();
+    void Text1_Change();
+
+    // The timer's own ticks: none starts a step while a message box of the program is open.
+    void timerElapsed();
+
+    qint16 takt() const { return takt_; }
+
+private:
+    static constexpr qint16 kCycle = 5000; // a tick that would draw step 5000 starts anew at 1
+
+    const Controls& c;
+    AnimationStepper& stepper_;
+    qint16 takt_ = 0;
+};

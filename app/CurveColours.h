@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/Controls.h"
+
+#include <QColor>
+
+namespace ui {
+class ColourButton;
+class LineElement;
+} // namespace ui
+
+// The colour of each curve, chosen in the one shared colour dialog, and the clearing of
+// both drawing surfaces.
+class CurveColours {
+public:
+    explicit CurveColours(Controls& controls);
+
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+
+private:
+    // A confirmed colour becomes the button's and, where the curve has one, its phasor's.
+    void chooseFor(ui::ColourButton* button, ui::LineElement* phasor);
+
+    Controls& c;
+    QColor lastConfirmed_ = Qt::black; // the dialog opens on the colour last confirmed in it
+};

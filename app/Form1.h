@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/Controls.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class AnimationControl;
+class AnimationStepper;
+class CurveColours;
+class ParameterInputs;
+class StaticAnalysis;
+class SwitchOnMode;
+class WaveformPlotter;
+
+// The one window of the program. Constructing it creates every control in its initial state
+// and wires each event to its handler; Form_Load runs start-up.
+class Form1 : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int takt READ takt)
+    Q_PROPERTY(bool rechenfehler READ rechenfehler)
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    void Form_Load();
+
+    int takt() const;
+    bool rechenfehler() const;
+
+    const Controls& controls() const { return c; }
+    StaticAnalysis& staticAnalysis() { return *analysis_; }
+    AnimationStepper& animationStepper() { return *stepper_; }
+    AnimationControl& animationControl() { return *animation_; }
+    WaveformPlotter& plotter() { return *plotter_; }
+
+private:
+    void wireEvents();
+
+    Controls c;
+    std::unique_ptr<AnimationStepper> stepper_;
+    std::unique_ptr<AnimationControl> animation_;
+    std::unique_ptr<StaticAnalysis> analysis_;
+    std::unique_ptr<ParameterInputs> inputs_;
+    std::unique_ptr<WaveformPlotter> plotter_;
+    std::unique_ptr<SwitchOnMode> switchOn_;
+    std::unique_ptr<CurveColours> colours_;
+};

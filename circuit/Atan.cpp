@@ -1,0 +1,9 @@
+#include "circuit/Atan.h"
+
+#include <cmath>
+
+namespace circuit {
+
+double Atan(double x) { return std::atan(x); }
+
+} // namespace circuit

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Numbers as the program's German texts write them, whatever the machine's locale:
+// a decimal comma, no digit grouping, an optional sign and exponent.
+namespace circuit {
+
+// Text to number. Leading and trailing blanks are ignored; "0," and ",5" are numbers;
+// the empty text, a text of blanks, a text with a "." (no grouping, so "1.5" is never
+// read as 15) and a magnitude beyond the double range are not. Underflow gives 0.
+std::optional<double> parseGermanNumber(std::string_view text);
+std::optional<double> parseGermanNumber(std::u16string_view text);
+
+// Number to text: at most 15 significant digits, no trailing zeros, no grouping, a comma
+// as decimal separator, an exponent form ("1E+15", "1E-05") for very large and very small
+// magnitudes. Negative zero is written "0".
+std::string formatGermanNumber(double value);
+
+} // namespace circuit

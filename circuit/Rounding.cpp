@@ -1,0 +1,36 @@
+#include "circuit/Rounding.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+
+namespace circuit {
+
+double roundHalfEven(double value, int places)
+{
+    // Doubles of this size have no fractional digits left to round.
+    if (!std::isfinite(value) || std::fabs(value) >= 4503599627370496.0 /* 2^52 */)
+        return value;
+    // to_chars rounds the exact binary value correctly, ties to even; reading the decimal
+    // back gives the double nearest to it.
+    char buffer[400];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, places);
+    double rounded = 0.0;
+    std::from_chars(buffer, written.ptr, rounded);
+    return rounded == 0.0 ? 0.0 : rounded;
+}
+
+double roundWholeHalfEven(double value)
+{
+    return std::nearbyint(value); // the default rounding mode breaks ties to even
+}
+
+std::optional<int> timerIntervalFrom(double value)
+{
+    const double whole = roundWholeHalfEven(value);
+    if (!(whole >= 6.0 && whole <= double(INT_MAX)))
+        return std::nullopt;
+    return int(whole);
+}
+
+} // namespace circuit

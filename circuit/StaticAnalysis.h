@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/Controls.h"
+
+#include <functional>
+
+// The static analysis of the series R-L-C circuit: reads the five inputs, writes the six
+// result captions one by one as their values are known, and moves the phasor diagram one
+// step after a successful run.
+class StaticAnalysis {
+public:
+    StaticAnalysis(const Controls& controls, std::function<void()> animationTick);
+
+    void CalcStaticData();
+
+    bool rechenfehler() const { return rechenfehler_; }
+    void clearRechenfehler() { rechenfehler_ = false; }
+
+private:
+    void computeAndWrite();
+
+    const Controls& c;
+    std::function<void()> animationTick_;
+    bool rechenfehler_ = false; // set by a failed run, cleared only by the plotter
+};

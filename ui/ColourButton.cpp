@@ -1,0 +1,38 @@
+#include "ui/ColourButton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace ui {
+
+ColourButton::ColourButton(const QString& name, const QColor& colour, QWidget* parent)
+    : QPushButton(parent), colour_(colour)
+{
+    setObjectName(name);
+}
+
+void ColourButton::setBackColor(const QColor& colour)
+{
+    if (colour == colour_)
+        return;
+    colour_ = colour;
+    update();
+}
+
+void ColourButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    const int inset = isDown() ? 3 : 2;
+    painter.fillRect(rect().adjusted(inset, inset, -inset, -inset), colour_);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(4, 4, -4, -4);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+} // namespace ui

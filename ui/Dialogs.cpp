@@ -1,0 +1,54 @@
+#include "ui/Dialogs.h"
+
+#include <QColorDialog>
+#include <QMessageBox>
+
+namespace ui {
+namespace {
+
+MessageHandler& messageHandler()
+{
+    static MessageHandler handler;
+    return handler;
+}
+
+ColourHandler& colourHandler()
+{
+    static ColourHandler handler;
+    return handler;
+}
+
+int openMessageBoxes = 0;
+
+} // namespace
+
+void showMessage(QWidget* parent, const QString& text, const QString& title, MessageIcon icon)
+{
+    ++openMessageBoxes;
+    struct Closed {
+        ~Closed() { --openMessageBoxes; }
+    } closed;
+    if (messageHandler()) {
+        messageHandler()({text, title, icon});
+        return;
+    }
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                    title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+std::optional<QColor> chooseColour(QColorDialog& dialog)
+{
+    if (colourHandler())
+        return colourHandler()(dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedColor();
+}
+
+bool messageBoxOpen() { return openMessageBoxes > 0; }
+
+void setMessageHandler(MessageHandler handler) { messageHandler() = std::move(handler); }
+void setColourHandler(ColourHandler handler) { colourHandler() = std::move(handler); }
+
+} // namespace ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QRect>
+
+class QPainter;
+
+namespace ui {
+
+class ElementLayer;
+
+// A line or shape that its container draws over its contents. Clearing a drawing surface
+// does not erase it; changing it repaints only the part of the container it covers.
+class Element : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    virtual void paint(QPainter& painter) const = 0;
+    // The pixels it covers, in the container's drawing coordinates (logical pixels).
+    virtual QRect pixelBounds() const = 0;
+
+    bool isVisible() const { return visible_; }
+    void setVisible(bool visible);
+
+protected:
+    friend class ElementLayer;
+    // Call around a change: before() remembers the covered pixels, after() repaints old and new.
+    QRect before() const { return visible_ ? pixelBounds() : QRect(); }
+    void after(const QRect& old);
+
+private:
+    ElementLayer* layer_ = nullptr;
+    bool visible_ = true;
+};
+
+} // namespace ui

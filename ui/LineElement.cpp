@@ -1,0 +1,96 @@
+#include "ui/LineElement.h"
+
+#include "ui/Twips.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace ui {
+namespace {
+
+constexpr double kFar = 1e5; // pixels; far beyond any surface
+
+// Liang–Barsky: the part of the segment inside the square ±kFar, so that the painter never
+// sees the astronomical tips of a phasor with a huge amplitude.
+std::optional<QLineF> clipped(QPointF a, QPointF b)
+{
+    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y()))
+        return std::nullopt;
+    double t0 = 0.0, t1 = 1.0;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() + kFar, kFar - a.x(), a.y() + kFar, kFar - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return std::nullopt;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return std::nullopt;
+    }
+    return QLineF(a + t0 * QPointF(dx, dy), a + t1 * QPointF(dx, dy));
+}
+
+} // namespace
+
+LineElement::LineElement(const QString& name, float x1, float y1, float x2, float y2, QObject* parent)
+    : Element(parent), x1_(x1), y1_(y1), x2_(x2), y2_(y2)
+{
+    setObjectName(name);
+}
+
+void LineElement::change(float& field, float value)
+{
+    if (field == value)
+        return;
+    const QRect old = before();
+    field = value;
+    after(old);
+}
+
+void LineElement::setColor(const QColor& colour)
+{
+    if (colour == color_)
+        return;
+    color_ = colour;
+    after(before());
+}
+
+void LineElement::setWidth(int pixels)
+{
+    if (pixels == width_)
+        return;
+    const QRect old = before();
+    width_ = pixels;
+    after(old);
+}
+
+void LineElement::paint(QPainter& painter) const
+{
+    QPen pen(color_, width_, Qt::SolidLine, Qt::SquareCap);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    if (const auto line = clipped(twipsToPixels(x1_, y1_), twipsToPixels(x2_, y2_)))
+        painter.drawLine(*line);
+}
+
+QRect LineElement::pixelBounds() const
+{
+    // Tips far off the surface (huge amplitudes) are clamped: nothing there is visible.
+    auto clamp = [](double v) { return std::isfinite(v) ? std::clamp(v, -kFar, kFar) : 0.0; };
+    const QPointF a(clamp(x1_ / kTwipsPerPixel), clamp(y1_ / kTwipsPerPixel));
+    const QPointF b(clamp(x2_ / kTwipsPerPixel), clamp(y2_ / kTwipsPerPixel));
+    const int margin = width_ / 2 + 2;
+    return QRectF(a, b).normalized().toAlignedRect().adjusted(-margin, -margin, margin, margin);
+}
+
+} // namespace ui
