@@ -16,8 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <optional>
-
 using namespace plot;
 using circuit::CalcError;
 using namespace circuit::checked;
@@ -40,14 +38,17 @@ public:
     explicit Input(const Control* control) : control_(control) {}
     double operator()()
     {
-        if (!value_)
+        if (!read_) {
             value_ = numberOf(control_);
-        return *value_;
+            read_ = true;
+        }
+        return value_;
     }
 
 private:
     const Control* control_;
-    std::optional<double> value_;
+    bool read_ = false;
+    double value_ = 0.0;
 };
 
 } // namespace
