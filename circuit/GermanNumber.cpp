@@ -90,6 +90,12 @@ std::string formatGermanNumber(double value)
 {
     if (value == 0.0)
         return "0";
+    // The top doubles would round up to 1,79769313486232E+308, a text beyond the double
+    // range that no reader could take back; they are written with the largest 15-digit
+    // mantissa that still reads as a double.
+    constexpr double largestWritable = 1.79769313486231e308;
+    if (std::fabs(value) > largestWritable && std::isfinite(value))
+        return value < 0.0 ? "-1,79769313486231E+308" : "1,79769313486231E+308";
     // The shortest of fixed and exponent form, as printf's %.15G writes it, but
     // independent of the C locale that Qt sets from the environment.
     char buffer[40];

@@ -16,7 +16,8 @@ std::optional<double> parseGermanNumber(std::u16string_view text);
 
 // Number to text: at most 15 significant digits, no trailing zeros, no grouping, a comma
 // as decimal separator, an exponent form ("1E+15", "1E-05") for very large and very small
-// magnitudes. Negative zero is written "0".
+// magnitudes. Negative zero is written "0". Every text written reads back as a double; the
+// few doubles above 1,79769313486231E+308 are written as that.
 std::string formatGermanNumber(double value);
 
 } // namespace circuit
