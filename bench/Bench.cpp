@@ -1,0 +1,500 @@
+// The benchmark: drives the real window and prints, for each case, the median over repeated
+// runs, the number of runs and the target. Run it through scripts/bench.sh, which builds in
+// Release and runs it headless (offscreen) and under Xvfb.
+//
+//   wellgrat_bench [--runs N] [--starts N] [--cases 123456]
+//                                              the cases for the current Qt platform
+//   wellgrat_bench --memory-case               (internal) the memory case in a fresh process
+
+#include "animation/AnimationControl.h"
+#include "app/Form1.h"
+#include "plot/WaveformPlotter.h"
+#include "ui/Dialogs.h"
+#include "ui/DrawingSurface.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <numeric>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double cpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0.0;
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+double mean(const std::vector<double>& values)
+{
+    return values.empty() ? 0.0 : std::accumulate(values.begin(), values.end(), 0.0) / double(values.size());
+}
+
+// Resident set now and at its peak (VmRSS, VmHWM), in kB.
+std::pair<long, long> residentKb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    long rss = 0, hwm = 0;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            rss = std::stol(line.substr(6));
+        else if (line.rfind("VmHWM:", 0) == 0)
+            hwm = std::stol(line.substr(6));
+    }
+    return {rss, hwm};
+}
+
+// Lets the event loop run what is pending: posted updates, queued flushes, expose events.
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents(QEventLoop::AllEvents);
+}
+
+bool waitExposed(QWidget& widget)
+{
+    const auto start = Clock::now();
+    while (msSince(start) < 5000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (widget.windowHandle() && widget.windowHandle()->isExposed())
+            break;
+    }
+    // A few more rounds so that the first frame is painted and nothing else is pending.
+    for (int i = 0; i < 10; ++i)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    return widget.windowHandle() && widget.windowHandle()->isExposed();
+}
+
+// Answers every message box, so that a failing step cannot block the run; counts them.
+struct SilentDialogs {
+    SilentDialogs()
+    {
+        ui::setMessageHandler([this](const ui::Message&) { ++messages; });
+    }
+    ~SilentDialogs() { ui::setMessageHandler({}); }
+    int messages = 0;
+};
+
+// The floor of the refresh cases: a bare widget of the drawing surface's size that paints
+// the requested rectangle of a persistent image and nothing else.
+class BareSurface : public QWidget {
+public:
+    explicit BareSurface(QSize size) : image_(size, QImage::Format_RGB32)
+    {
+        image_.fill(Qt::white);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_StaticContents);
+        setFixedSize(size);
+        setWindowTitle(QStringLiteral("bare surface"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(this);
+        painter.drawImage(event->rect(), image_, event->rect());
+    }
+
+private:
+    QImage image_;
+};
+
+// Records the rectangles a widget repaints.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* widget) : widget_(widget) { widget_->installEventFilter(this); }
+    ~PaintRecorder() override { widget_->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == widget_ && event->type() == QEvent::Paint)
+            rects.push_back(static_cast<QPaintEvent*>(event)->rect());
+        return false;
+    }
+    std::vector<QRect> rects;
+
+private:
+    QWidget* widget_;
+};
+
+struct Options {
+    int runs = 15;
+    int starts = 10;
+    bool xvfb = false;
+    std::string only; // run only the cases whose numbers are in it, e.g. "14"
+    bool wants(char number) const { return only.empty() || only.find(number) != std::string::npos; }
+};
+
+enum class Verdict { Holds, Fails, Info };
+
+struct Report {
+    int failures = 0;
+
+    void header()
+    {
+        std::printf("%-58s %12s %6s   %-26s %s\n", "case", "median", "runs", "target", "");
+    }
+    void line(const std::string& name, double value, const char* unit, int runs, const std::string& target,
+              Verdict verdict)
+    {
+        const char* word = verdict == Verdict::Holds ? "holds" : verdict == Verdict::Fails ? "FAILS" : "";
+        if (verdict == Verdict::Fails)
+            ++failures;
+        std::printf("%-58s %9.3f %-2s %6d   %-26s %s\n", name.c_str(), value, unit, runs, target.c_str(), word);
+        std::fflush(stdout);
+    }
+    void note(const std::string& text)
+    {
+        std::printf("    %s\n", text.c_str());
+        std::fflush(stdout);
+    }
+};
+
+std::string format(const char* pattern, double value)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, pattern, value);
+    return buffer;
+}
+
+Verdict judge(bool holds, bool applies) { return applies ? (holds ? Verdict::Holds : Verdict::Fails) : Verdict::Info; }
+
+// The window as a user opens it: constructed, loaded, shown and exposed.
+struct ShownWindow {
+    ShownWindow()
+    {
+        form.Form_Load();
+        form.move(0, 0);
+        form.show();
+        exposed = waitExposed(form);
+    }
+    Form1 form;
+    const Controls& c = form.controls();
+    bool exposed = false;
+};
+
+void setCurves(const Controls& c, std::initializer_list<QCheckBox*> on)
+{
+    for (QCheckBox* box : {c.Check2, c.Check3, c.Check4, c.Check5, c.Check6, c.Check7})
+        box->setChecked(std::find(on.begin(), on.end(), box) != on.end());
+}
+
+// Wall time of each of `runs` plots, each after the event loop has settled.
+std::vector<double> timePlots(Form1& form, int runs)
+{
+    std::vector<double> times;
+    form.plotter().Command1_Click(); // warm-up
+    settle();
+    for (int i = 0; i < runs; ++i) {
+        const auto start = Clock::now();
+        form.plotter().Command1_Click();
+        times.push_back(msSince(start));
+        settle();
+    }
+    return times;
+}
+
+std::vector<QRect> recordPlotRepaints(Form1& form)
+{
+    PaintRecorder recorder(form.controls().Picture1);
+    form.plotter().Command1_Click();
+    auto rects = std::move(recorder.rects);
+    settle();
+    return rects;
+}
+
+// Wall time of repainting the same rectangles on a bare widget, `runs` times.
+std::vector<double> timeFloor(const std::vector<QRect>& rects, QSize size, int runs)
+{
+    BareSurface bare(size);
+    bare.move(0, 0);
+    bare.show();
+    waitExposed(bare);
+    std::vector<double> times;
+    for (int i = -1; i < runs; ++i) { // the first one warms up
+        const auto start = Clock::now();
+        for (const QRect& rect : rects)
+            bare.repaint(rect);
+        if (i >= 0)
+            times.push_back(msSince(start));
+        settle();
+    }
+    bare.hide();
+    settle();
+    return times;
+}
+
+void plotCases(const Options& options, Report& report)
+{
+    SilentDialogs dialogs;
+    ShownWindow w;
+    if (!w.exposed)
+        report.note("warning: the window was not exposed; refreshes may not repaint");
+    const Controls& c = w.c;
+    const bool headless = !options.xvfb;
+
+    // 1 and 2: the steady-state plot, all six curves on.
+    setCurves(c, {c.Check2, c.Check3, c.Check4, c.Check5, c.Check6, c.Check7});
+    c.Check9->setChecked(false);
+    settle();
+    if (options.wants('1')) {
+        const auto times = timePlots(w.form, options.runs);
+        const double m = median(times);
+        report.line("1  steady-state plot, six curves, Check9 off", m, "ms", int(times.size()), "<= 10 ms",
+                    judge(m <= 10.0, headless));
+    }
+    c.Check9->setChecked(true);
+    settle();
+    if (options.wants('2')) {
+        const auto rects = recordPlotRepaints(w.form);
+        const auto times = timePlots(w.form, options.runs);
+        const auto floor = timeFloor(rects, c.Picture1->size(), options.runs);
+        const double m = median(times), f = median(floor);
+        report.line("2  steady-state plot, six curves, Check9 on", m, "ms", int(times.size()),
+                    "<= 1.3 x floor = " + format("%.2f ms", 1.3 * f), judge(m <= 1.3 * f, true));
+        report.line("   floor: " + std::to_string(rects.size()) + " repaints of a bare widget", f, "ms",
+                    int(floor.size()), format("ratio %.2f", m / f), Verdict::Info);
+    }
+
+    // 3: the switch-on plot, voltage, current and power on.
+    if (!options.wants('3'))
+        return;
+    c.Check8->setChecked(true); // builds the coil out (a message, answered)
+    setCurves(c, {c.Check2, c.Check3, c.Check4});
+    c.Check9->setChecked(false);
+    settle();
+    {
+        const auto times = timePlots(w.form, options.runs);
+        const double m = median(times);
+        report.line("3a switch-on plot, three curves, Check9 off", m, "ms", int(times.size()), "<= 10 ms",
+                    judge(m <= 10.0, headless));
+    }
+    c.Check9->setChecked(true);
+    settle();
+    {
+        const auto rects = recordPlotRepaints(w.form);
+        const auto times = timePlots(w.form, options.runs);
+        const auto floor = timeFloor(rects, c.Picture1->size(), options.runs);
+        const double m = median(times), f = median(floor);
+        report.line("3b switch-on plot, three curves, Check9 on", m, "ms", int(times.size()),
+                    "<= 1.3 x floor = " + format("%.2f ms", 1.3 * f), judge(m <= 1.3 * f, true));
+        report.line("   floor: " + std::to_string(rects.size()) + " repaints of a bare widget", f, "ms",
+                    int(floor.size()), format("ratio %.2f", m / f), Verdict::Info);
+    }
+    if (dialogs.messages != 1)
+        report.note("note: " + std::to_string(dialogs.messages) + " message boxes were answered (1 expected)");
+}
+
+void tickCase(Report& report)
+{
+    SilentDialogs dialogs;
+    ShownWindow w; // the initial window: voltage and current on, Check9 and Check11 on
+    AnimationControl& animation = w.form.animationControl();
+    // Each tick as the timer runs it: the tick, then one round of the event loop, which
+    // shows what the tick left to show.
+    for (int i = 0; i < 200; ++i) {
+        animation.Timer1_Timer();
+        QApplication::processEvents();
+    }
+    const int ticks = 5000;
+    std::vector<double> perTick;
+    perTick.reserve(ticks);
+    for (int i = 0; i < ticks; ++i) {
+        const double start = cpuMs();
+        animation.Timer1_Timer();
+        QApplication::processEvents();
+        perTick.push_back(cpuMs() - start);
+    }
+    const double m = median(perTick);
+    report.line("4  animation tick, initial window (CPU time)", m, "ms", ticks, "<= 0.2 ms",
+                judge(m <= 0.2, true));
+    report.note(format("mean %.4f ms a tick: ", mean(perTick)) +
+                format("%.1f %% of a core at a 10 ms delay", mean(perTick) / 10.0 * 100.0));
+    if (dialogs.messages != 0)
+        report.note("note: " + std::to_string(dialogs.messages) + " message boxes were answered (none expected)");
+}
+
+// Spawns `program`, returns the milliseconds until it writes its first line (or -1).
+double timeToFirstLine(const std::string& program)
+{
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0)
+        return -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    pid_t pid = 0;
+    const auto start = Clock::now();
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    double elapsed = -1;
+    if (spawned == 0) {
+        char ch = 0;
+        ssize_t n = 0;
+        while ((n = read(pipeFds[0], &ch, 1)) == 1 || (n < 0 && errno == EINTR)) {
+            if (n == 1 && ch == '\n') {
+                elapsed = msSince(start);
+                break;
+            }
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            elapsed = -1;
+    }
+    close(pipeFds[0]);
+    return elapsed;
+}
+
+void startupCase(const Options& options, Report& report)
+{
+    const std::string dir = QCoreApplication::applicationDirPath().toStdString();
+    const std::string program = dir + "/wellgrat_startup_probe";
+    const std::string bare = dir + "/wellgrat_bare_probe";
+    timeToFirstLine(program); // warm the page cache and the font cache
+    timeToFirstLine(bare);
+    std::vector<double> programTimes, bareTimes;
+    for (int i = 0; i < options.starts; ++i) { // alternating, so that both see the same load
+        const double a = timeToFirstLine(program);
+        const double b = timeToFirstLine(bare);
+        if (a < 0 || b < 0) {
+            report.note("error: a start-up probe did not report its first frame");
+            ++report.failures;
+            return;
+        }
+        programTimes.push_back(a);
+        bareTimes.push_back(b);
+    }
+    const double m = median(programTimes), b = median(bareTimes);
+    report.line("5  start-up to the first frame (from outside)", m, "ms", int(programTimes.size()),
+                "<= 1.5 x bare = " + format("%.1f ms", 1.5 * b), judge(m <= 1.5 * b, options.xvfb));
+    report.line("   bare Qt window with one label", b, "ms", int(bareTimes.size()), format("ratio %.2f", m / b),
+                Verdict::Info);
+}
+
+// In a fresh process: the peak resident set after the first plot and after a plot and
+// 10,000 ticks more. Prints "<first kB> <after kB>".
+int memoryCase()
+{
+    SilentDialogs dialogs;
+    ShownWindow w;
+    w.form.plotter().Command1_Click();
+    settle();
+    const long first = residentKb().second;
+    w.form.plotter().Command1_Click();
+    settle();
+    AnimationControl& animation = w.form.animationControl();
+    for (int i = 0; i < 10000; ++i) {
+        animation.Timer1_Timer();
+        QApplication::processEvents();
+    }
+    settle();
+    const long after = residentKb().second;
+    std::printf("%ld %ld\n", first, after);
+    return 0;
+}
+
+void memoryReport(Report& report)
+{
+    const std::string self = QCoreApplication::applicationFilePath().toStdString();
+    const std::string command = "'" + self + "' --memory-case";
+    FILE* child = popen(command.c_str(), "r");
+    long first = 0, after = 0;
+    const bool read = child && std::fscanf(child, "%ld %ld", &first, &after) == 2;
+    if (child)
+        pclose(child);
+    if (!read) {
+        report.note("error: the memory case did not report");
+        ++report.failures;
+        return;
+    }
+    const double growthMb = double(after - first) / 1024.0;
+    report.line("6  peak RSS growth: plot + 10,000 ticks after first plot", growthMb, "MB", 1, "<= 2 MB",
+                judge(growthMb <= 2.0, true));
+    report.note(format("peak RSS after the first plot %.1f MB, ", double(first) / 1024.0) +
+                format("after the plot and the ticks %.1f MB", double(after) / 1024.0));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    Options options;
+    bool memoryOnly = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--memory-case")
+            memoryOnly = true;
+        else if (arg == "--runs" && i + 1 < argc)
+            options.runs = std::max(1, std::atoi(argv[++i]));
+        else if (arg == "--starts" && i + 1 < argc)
+            options.starts = std::max(1, std::atoi(argv[++i]));
+        else if (arg == "--cases" && i + 1 < argc)
+            options.only = argv[++i];
+        else {
+            std::fprintf(stderr, "usage: %s [--runs N] [--starts N] [--cases 123456]\n", argv[0]);
+            return 2;
+        }
+    }
+
+    QApplication app(argc, argv);
+    if (memoryOnly)
+        return memoryCase();
+
+    options.xvfb = QGuiApplication::platformName() == QLatin1String("xcb");
+    std::printf("Wellgrat benchmark, Qt %s, platform %s%s\n", qVersion(), qPrintable(QGuiApplication::platformName()),
+                options.xvfb ? " (display server: targets for refresh and start-up)" : " (headless)");
+    Report report;
+    report.header();
+    if (options.wants('1') || options.wants('2') || options.wants('3'))
+        plotCases(options, report);
+    if (options.wants('4'))
+        tickCase(report);
+    if (options.wants('6') && !options.xvfb)
+        memoryReport(report);
+    if (options.wants('5'))
+        startupCase(options, report);
+    std::printf("%s\n", report.failures ? "Some targets do not hold." : "Every target that applies holds.");
+    return report.failures ? 1 : 0;
+}
