@@ -41,9 +41,19 @@ std::optional<QColor> chooseColour(QColorDialog& dialog)
 {
     if (colourHandler())
         return colourHandler()(dialog);
-    if (dialog.exec() != QDialog::Accepted)
+    // A chooser of plain colours, modal over the whole program while it is open.
+    dialog.setOption(QColorDialog::ShowAlphaChannel, false);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    switch (dialog.exec()) {
+    case QDialog::Accepted: {
+        const QColor chosen = dialog.selectedColor();
+        return chosen.isValid() ? QColor(chosen.rgb()) : QColor();
+    }
+    case QDialog::Rejected:
         return std::nullopt;
-    return dialog.selectedColor();
+    default:
+        return QColor(); // not shown (it is open already): no choice, but no cancel either
+    }
 }
 
 bool messageBoxOpen() { return openMessageBoxes > 0; }

@@ -22,13 +22,15 @@ struct Message {
 };
 
 using MessageHandler = std::function<void(const Message&)>;
-// Answers the colour chooser: the confirmed colour, or nothing when cancelled.
+// Answers the colour chooser: the confirmed colour, or nothing when cancelled. An invalid
+// colour stands for a chooser that failed without being cancelled.
 using ColourHandler = std::function<std::optional<QColor>(QColorDialog&)>;
 
 // A modal message box with one OK button; returns when it is closed.
 void showMessage(QWidget* parent, const QString& text, const QString& title, MessageIcon icon);
 
-// Shows the colour chooser modally; the confirmed colour, or nothing when cancelled.
+// Shows the colour chooser modally: the confirmed colour as an opaque RGB colour, nothing
+// when the user cancelled, or an invalid colour when the chooser failed otherwise.
 std::optional<QColor> chooseColour(QColorDialog& dialog);
 
 // True while a message box of the program is open (its own event loop runs timers).
