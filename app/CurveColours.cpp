@@ -18,11 +18,14 @@ void CurveColours::chooseFor(ui::ColourButton* button, ui::LineElement* phasor)
     }
     c.cd1->setCurrentColor(lastConfirmed_);
     const auto chosen = ui::chooseColour(*c.cd1);
-    if (!chosen || !chosen->isValid()) {
+    if (!chosen) {
         c.cd1->setCurrentColor(lastConfirmed_); // cancelling leaves the dialog's colour too
         return;
     }
-    lastConfirmed_ = QColor(chosen->rgb()); // an opaque RGB colour
+    // A chooser that failed without being cancelled leaves the colour last confirmed in it,
+    // and the handler goes on with that colour.
+    if (chosen->isValid())
+        lastConfirmed_ = QColor(chosen->rgb()); // an opaque RGB colour
     c.cd1->setCurrentColor(lastConfirmed_);
     button->setBackColor(lastConfirmed_);
     if (phasor)

@@ -13,9 +13,11 @@ ColourButton::ColourButton(const QString& name, const QColor& colour, QWidget* p
 
 void ColourButton::setBackColor(const QColor& colour)
 {
-    if (colour == colour_)
+    // A background colour is an opaque RGB colour.
+    const QColor rgb = colour.isValid() ? QColor(colour.rgb()) : colour_;
+    if (rgb == colour_)
         return;
-    colour_ = colour;
+    colour_ = rgb;
     update();
 }
 
