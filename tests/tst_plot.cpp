@@ -1,0 +1,592 @@
+// "Zeichne!" on the real window: the switch-on plot against an independent run of its
+// integration, the steady-state plot as steps 1 to 5000 of the animation, and how either
+// ends on an error.
+#include "TestSupport.h"
+
+#include "plot/WaveformPlotter.h"
+#include "ui/ColourButton.h"
+#include "ui/DrawingSurface.h"
+#include "ui/LineElement.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const QString kPlotError = QStringLiteral(
+    "Es ist ein Fehler in der Rechnung aufgetreten. Vermutlich Division durch 0. Bitte überprüfen Sie Ihre Eingaben.");
+const QString kStaticError = QStringLiteral("Es ist ein Fehler in der Rechung aufgetreten. Möglicherweise Division durch 0.");
+const QString kStepError = QStringLiteral("Fehler bei der Visualisierung/Timerinitialisierung");
+
+constexpr double kPi = 3.141592654;
+
+using Pixel = std::pair<int, int>;           // column, row of Picture1's image
+using Picture = std::map<Pixel, QRgb>;       // every pixel that is not background
+
+// A shown window: its drawing surfaces have their images and a refresh repaints.
+struct ShownWindow : LoadedWindow {
+    ShownWindow()
+    {
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            qWarning("window not exposed");
+    }
+    WaveformPlotter& plotter() { return form.plotter(); }
+    int takt() { return form.property("takt").toInt(); }
+};
+
+double number(const QString& text)
+{
+    bool ok = false;
+    const double value = QLocale(QLocale::German).toDouble(text, &ok);
+    return ok ? value : std::numeric_limits<double>::quiet_NaN();
+}
+
+QRgb rgbOf(const QColor& colour) { return colour.rgb() & 0x00ffffffu; }
+
+// A point in twips lands in the device pixel that contains it (15 twips a pixel); the
+// coordinates reach the surface in single precision.
+std::optional<Pixel> pixelOf(const QImage& image, double x, double y)
+{
+    const double ratio = image.devicePixelRatio();
+    const double column = std::floor(double(float(x)) / 15.0 * ratio);
+    const double row = std::floor(double(float(y)) / 15.0 * ratio);
+    if (!(column >= 0 && column < image.width() && row >= 0 && row < image.height()))
+        return std::nullopt;
+    return Pixel{int(column), int(row)};
+}
+
+Picture pictureOf(const ui::DrawingSurface* surface)
+{
+    const QImage& image = surface->image();
+    const QRgb background = rgbOf(surface->background());
+    Picture picture;
+    for (int row = 0; row < image.height(); ++row)
+        for (int column = 0; column < image.width(); ++column)
+            if (const QRgb rgb = image.pixel(column, row) & 0x00ffffffu; rgb != background)
+                picture[{column, row}] = rgb;
+    return picture;
+}
+
+// Empty when both agree; otherwise the first differences, for the failure message.
+QString differences(const Picture& actual, const Picture& expected)
+{
+    QStringList lines;
+    auto describe = [](const Picture& picture, const Pixel& pixel) {
+        const auto it = picture.find(pixel);
+        return it == picture.end() ? QStringLiteral("background") : QString::number(it->second, 16);
+    };
+    auto note = [&](const Pixel& pixel) {
+        if (lines.size() < 8)
+            lines << QStringLiteral("(%1, %2): drawn %3, expected %4")
+                         .arg(pixel.first)
+                         .arg(pixel.second)
+                         .arg(describe(actual, pixel), describe(expected, pixel));
+    };
+    int count = 0;
+    for (const auto& [pixel, rgb] : actual)
+        if (auto it = expected.find(pixel); it == expected.end() || it->second != rgb) {
+            note(pixel);
+            ++count;
+        }
+    for (const auto& [pixel, rgb] : expected)
+        if (!actual.count(pixel)) {
+            note(pixel);
+            ++count;
+        }
+    if (count == 0)
+        return {};
+    return QStringLiteral("%1 pixels differ, e.g.\n").arg(count) + lines.join(u'\n');
+}
+
+// The switch-on integration, step by step as the plot is to run it: sine of the source phase,
+// the charge with the previous current, the current, and the three curve points.
+struct SwitchOnInputs {
+    double phase0, periods, f, r, c, uPeak, iPeak, phi;
+};
+
+struct SwitchOnStep {
+    double sinus, ladung, strom, voltageY, currentY, powerY;
+};
+
+std::vector<SwitchOnStep> integrate(const SwitchOnInputs& in)
+{
+    std::vector<SwitchOnStep> steps;
+    double ladung = 0.0, strom = 0.0;
+    for (int n = 1; n <= 5000; ++n) {
+        const double sinus = std::sin(in.phase0 * kPi / 180 + in.periods * (n / 785.3981635));
+        ladung = ladung + in.periods * ((strom / in.f) / 5000);
+        strom = (in.uPeak * sinus - ladung / in.c) / in.r;
+        const double p = in.uPeak * sinus * strom;
+        const double fullPower = (in.uPeak * in.uPeak / in.r) * std::cos(in.phi * kPi / 180);
+        steps.push_back({sinus, ladung, strom, 1400 - 1400 * sinus, 1400 - 1100 * (strom / in.iPeak),
+                         1400 + 1500 * (p / fullPower)});
+    }
+    return steps;
+}
+
+SwitchOnInputs switchOnInputsOf(const Controls& c)
+{
+    return {number(c.phaseein->text()), number(c.perioden->text()), number(c.f->text()),
+            number(c.r->text()),        number(c.c->text()),        number(c.udach->text()),
+            number(c.idach->text()),    number(c.phi->text())};
+}
+
+// The picture the switch-on plot leaves: per step the voltage, current and power points of the
+// curves that are on, each over what an earlier point left in its pixel.
+Picture switchOnPicture(const Controls& c, const std::vector<SwitchOnStep>& steps)
+{
+    const QImage& image = c.Picture1->image();
+    Picture picture;
+    auto plot = [&](bool on, double x, double y, const ui::ColourButton* button) {
+        if (!on)
+            return;
+        if (const auto pixel = pixelOf(image, x, y))
+            picture[*pixel] = rgbOf(button->backColor());
+    };
+    for (int n = 1; n <= int(steps.size()); ++n) {
+        const SwitchOnStep& step = steps[std::size_t(n - 1)];
+        plot(c.Check2->isChecked(), n + 120, step.voltageY, c.Command2);
+        plot(c.Check3->isChecked(), n + 120, step.currentY, c.Command3);
+        plot(c.Check4->isChecked(), n + 120, step.powerY, c.Command4);
+    }
+    return picture;
+}
+
+// Steady state, applied voltage: y = 1400 − 1400 · sin(P · (s / 785.3981635)) at x = s + 120.
+double steadyVoltageAngle(double periods, int step) { return periods * (step / 785.3981635); }
+
+Picture steadyVoltagePicture(const QImage& image, double periods, int first, int last, QRgb colour)
+{
+    Picture picture;
+    for (int s = first; s <= last; ++s)
+        if (const auto pixel = pixelOf(image, s + 120, 1400 - 1400 * std::sin(steadyVoltageAngle(periods, s))))
+            picture[*pixel] = colour;
+    return picture;
+}
+
+void enterSwitchOnMode(ShownWindow& w, DialogRecorder& dialogs)
+{
+    w.c.Check8->click(); // shows the coil message for the initial inductance
+    dialogs.clear();
+}
+
+void setText(QLineEdit* field, const QString& text)
+{
+    if (text.isEmpty())
+        field->clear();
+    else
+        typeInto(field, text);
+}
+
+} // namespace
+
+class PlotTest : public QObject {
+    Q_OBJECT
+private slots:
+    void switchOnPlotFollowsTheIntegration_data();
+    void switchOnPlotFollowsTheIntegration();
+    void switchOnPlotAtPhase90StartsWithTheFullSurge();
+    void switchOnPlotWithoutPeriodsDrawsHorizontalRows();
+    void switchOnPlotReadsCapacitanceWithCapacitorRemoved();
+    void switchOnPlotEndsAtItsFirstError_data();
+    void switchOnPlotEndsAtItsFirstError();
+    void failingStaticAnalysisLeavesThePicture_data();
+    void failingStaticAnalysisLeavesThePicture();
+    void steadyStatePlotRunsSteps1To5000();
+    void steadyStatePlotEndsAfterTheFirstFailingStep_data();
+    void steadyStatePlotEndsAfterTheFirstFailingStep();
+};
+
+void PlotTest::switchOnPlotFollowsTheIntegration_data()
+{
+    QTest::addColumn<bool>("voltage");
+    QTest::addColumn<bool>("current");
+    QTest::addColumn<bool>("power");
+    QTest::addColumn<bool>("refresh");
+    QTest::addColumn<QColor>("chosenCurrentColour"); // invalid: the initial colour
+
+    QTest::newRow("voltage") << true << false << false << true << QColor();
+    QTest::newRow("current") << false << true << false << true << QColor();
+    QTest::newRow("power") << false << false << true << true << QColor();
+    QTest::newRow("all three") << true << true << true << true << QColor();
+    QTest::newRow("all three without refresh") << true << true << true << false << QColor();
+    QTest::newRow("current in a chosen colour") << false << true << false << true << QColor(0, 128, 128);
+    QTest::newRow("no curve") << false << false << false << true << QColor();
+}
+
+// Initial inputs after entering the mode: u 10, f 50, r 100, l 0, c 0,00001, perioden 1,
+// phaseein 0, so Û 14,142135623731, Î 0,04238, φ −72,5594.
+void PlotTest::switchOnPlotFollowsTheIntegration()
+{
+    QFETCH(bool, voltage);
+    QFETCH(bool, current);
+    QFETCH(bool, power);
+    QFETCH(bool, refresh);
+    QFETCH(QColor, chosenCurrentColour);
+
+    DialogRecorder dialogs;
+    ShownWindow w;
+    enterSwitchOnMode(w, dialogs);
+    if (chosenCurrentColour.isValid()) {
+        dialogs.colourAnswers.push_back(chosenCurrentColour);
+        w.c.Command3->click();
+        QCOMPARE(w.c.Command3->backColor(), chosenCurrentColour);
+    }
+    w.c.Check2->setChecked(voltage);
+    w.c.Check3->setChecked(current);
+    w.c.Check4->setChecked(power);
+    w.c.Check9->setChecked(refresh);
+
+    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QCOMPARE(dialogs.texts(), QStringList());
+
+    QCOMPARE(w.c.udach->text(), QStringLiteral("14,142135623731"));
+    QCOMPARE(w.c.idach->text(), QStringLiteral("0,04238"));
+    QCOMPARE(w.c.phi->text(), QStringLiteral("-72,5594"));
+    const auto steps = integrate(switchOnInputsOf(w.c));
+
+    // Step 1 as the numbers are quoted: the capacitor starts uncharged.
+    const SwitchOnStep& first = steps.front();
+    QVERIFY(std::abs(first.sinus - 0.00127324) < 5e-9);
+    QCOMPARE(first.ladung, 0.0);
+    QVERIFY(std::abs(first.strom - 0.00018006) < 5e-9);
+    QVERIFY(std::abs(first.voltageY - 1398.22) < 0.005);
+    QVERIFY(std::abs(first.currentY - 1395.33) < 0.005);
+    QVERIFY(std::abs(first.powerY - 1400.008) < 0.0005);
+
+    // The current swings up to the steady peak current and no further than ±0.043 A.
+    double largest = 0.0;
+    for (const auto& step : steps)
+        largest = std::max(largest, std::abs(step.strom));
+    QVERIFY2(largest > 0.04238 && largest < 0.043, qPrintable(QString::number(largest)));
+
+    // The plot state keeps the values of step 5000.
+    auto& plotter = w.plotter();
+    QCOMPARE(plotter.schritt, 5001.0);
+    QVERIFY(std::abs(plotter.sinus - steps.back().sinus) < 1e-12);
+    QVERIFY(std::abs(plotter.ladung - steps.back().ladung) < 1e-15);
+    QVERIFY(std::abs(plotter.strom - steps.back().strom) < 1e-12);
+
+    // Each point of step 1 in its button's colour (a curve alone owns its pixels).
+    const QImage& image = w.c.Picture1->image();
+    if (voltage && !current && !power)
+        QCOMPARE(w.c.Picture1->pixelAt(121, 1398.22), rgbOf(w.c.Command2->backColor()));
+    if (current && !voltage && !power)
+        QCOMPARE(w.c.Picture1->pixelAt(121, 1395.33), rgbOf(w.c.Command3->backColor()));
+    if (power && !voltage && !current)
+        QCOMPARE(w.c.Picture1->pixelAt(121, 1400.008), rgbOf(w.c.Command4->backColor()));
+
+    // Every point of the 5000 steps, and nothing else.
+    const Picture expected = switchOnPicture(w.c, steps);
+    const Picture drawn = pictureOf(w.c.Picture1);
+    const QString diff = differences(drawn, expected);
+    QVERIFY2(diff.isEmpty(), qPrintable(diff));
+
+    // The last points lie at x = 5120: its column is the rightmost one drawn.
+    if (voltage || current || power) {
+        QCOMPARE(drawn.begin()->first.first, pixelOf(image, 121, 1400)->first);
+        QCOMPARE(drawn.rbegin()->first.first, pixelOf(image, 5120, 1400)->first);
+    }
+}
+
+// Switched on at the crest: the uncharged capacitor lets the full Û / R flow at first,
+// 3.3 times Î, far above the top edge; the plot draws on without an error.
+void PlotTest::switchOnPlotAtPhase90StartsWithTheFullSurge()
+{
+    DialogRecorder dialogs;
+    ShownWindow w;
+    enterSwitchOnMode(w, dialogs);
+    typeInto(w.c.phaseein, QStringLiteral("90"));
+    w.c.Check4->setChecked(true);
+
+    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QCOMPARE(dialogs.texts(), QStringList());
+
+    const auto steps = integrate(switchOnInputsOf(w.c));
+    QVERIFY(std::abs(steps.front().strom - 0.1414) < 0.0001);
+    QVERIFY(std::abs(steps.front().strom / 0.04238 - 3.3) < 0.05);
+    QVERIFY(std::abs(steps.front().currentY - -2271) < 1);
+    QCOMPARE(w.plotter().schritt, 5001.0);
+    QVERIFY(std::abs(w.plotter().strom - steps.back().strom) < 1e-12);
+
+    const Picture drawn = pictureOf(w.c.Picture1);
+    const QString diff = differences(drawn, switchOnPicture(w.c, steps));
+    QVERIFY2(diff.isEmpty(), qPrintable(diff));
+
+    // The first column holds no current point: the surge is off the top.
+    const int firstColumn = pixelOf(w.c.Picture1->image(), 121, 1400)->first;
+    const QRgb currentColour = rgbOf(w.c.Command3->backColor());
+    for (const auto& [pixel, rgb] : drawn)
+        QVERIFY(!(pixel.first == firstColumn && rgb == currentColour));
+}
+
+// No periods: the phase stays at φ0, the charge at 0, the current at Û · sin φ0 / R, so each
+// curve is one row of points across the whole plot.
+void PlotTest::switchOnPlotWithoutPeriodsDrawsHorizontalRows()
+{
+    DialogRecorder dialogs;
+    ShownWindow w;
+    enterSwitchOnMode(w, dialogs);
+    typeInto(w.c.perioden, QStringLiteral("0"));
+    typeInto(w.c.phaseein, QStringLiteral("10"));
+    w.c.Check4->setChecked(true);
+
+    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QCOMPARE(dialogs.texts(), QStringList());
+
+    const double uPeak = number(w.c.udach->text());
+    const double sine = std::sin(10 * kPi / 180);
+    QVERIFY(std::abs(w.plotter().sinus - sine) < 1e-15);
+    QCOMPARE(w.plotter().ladung, 0.0);
+    QVERIFY(std::abs(w.plotter().strom - uPeak * sine / 100) < 1e-15);
+
+    const QImage& image = w.c.Picture1->image();
+    const int firstColumn = pixelOf(image, 121, 1400)->first;
+    const int lastColumn = pixelOf(image, 5120, 1400)->first;
+    std::map<QRgb, std::vector<Pixel>> byColour;
+    for (const auto& [pixel, rgb] : pictureOf(w.c.Picture1))
+        byColour[rgb].push_back(pixel);
+    QCOMPARE(byColour.size(), std::size_t(3));
+    std::vector<int> rows;
+    for (const ui::ColourButton* button : {w.c.Command2, w.c.Command3, w.c.Command4}) {
+        const auto& pixels = byColour[rgbOf(button->backColor())];
+        QCOMPARE(int(pixels.size()), lastColumn - firstColumn + 1);
+        for (const auto& pixel : pixels)
+            QCOMPARE(pixel.second, pixels.front().second);
+        QCOMPARE(pixels.front().first, firstColumn);
+        QCOMPARE(pixels.back().first, lastColumn);
+        rows.push_back(pixels.front().second);
+    }
+    QVERIFY(rows[0] != rows[1] && rows[1] != rows[2] && rows[0] != rows[2]);
+}
+
+// Taking the capacitor out in the mode changes the captions (R only), but the integration
+// still reads the capacitance from c.
+void PlotTest::switchOnPlotReadsCapacitanceWithCapacitorRemoved()
+{
+    DialogRecorder dialogs;
+    ShownWindow w;
+    enterSwitchOnMode(w, dialogs);
+    w.c.Check1->click();
+    w.c.c->setText(QStringLiteral("0,00002")); // disabled for the user; the program may set it
+    w.c.Check4->setChecked(true);
+    QCOMPARE(dialogs.texts(), QStringList());
+
+    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QCOMPARE(dialogs.texts(), QStringList());
+    QCOMPARE(w.c.phi->text(), QStringLiteral("0"));
+    QCOMPARE(w.c.idach->text(), QStringLiteral("0,14142"));
+
+    const SwitchOnInputs inputs = switchOnInputsOf(w.c);
+    QCOMPARE(inputs.c, 0.00002);
+    const auto steps = integrate(inputs);
+    QVERIFY(std::abs(w.plotter().strom - steps.back().strom) < 1e-12);
+    // Without a capacitor the current would be Û · sin / R; with it, it lags and the
+    // charge grows.
+    QVERIFY(std::abs(w.plotter().strom - inputs.uPeak * w.plotter().sinus / inputs.r) > 0.001);
+    const QString diff = differences(pictureOf(w.c.Picture1), switchOnPicture(w.c, steps));
+    QVERIFY2(diff.isEmpty(), qPrintable(diff));
+}
+
+void PlotTest::switchOnPlotEndsAtItsFirstError_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("removeCapacitor");
+    QTest::addColumn<bool>("voltagePointDrawn"); // step 1's, before the failing operation
+    QTest::addColumn<QStringList>("messages");
+
+    const QStringList plotOnly{kPlotError};
+    // U = 0 makes Î "0": the current point of step 1 divides by it.
+    QTest::newRow("idach 0 (U = 0)") << "u" << "0" << false << true << plotOnly;
+    // The phasor diagram's tick after the static analysis meets the empty field first.
+    QTest::newRow("empty perioden") << "perioden" << "" << false << false << QStringList{kStepError, kPlotError};
+    QTest::newRow("letters in phaseein") << "phaseein" << "abc" << false << false << plotOnly;
+    // The charge over C = 0 at step 1, after the voltage point; c is read though removed.
+    QTest::newRow("c 0 with the capacitor removed") << "c" << "0" << true << true << plotOnly;
+}
+
+void PlotTest::switchOnPlotEndsAtItsFirstError()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(bool, removeCapacitor);
+    QFETCH(bool, voltagePointDrawn);
+    QFETCH(QStringList, messages);
+
+    DialogRecorder dialogs;
+    ShownWindow w;
+    enterSwitchOnMode(w, dialogs);
+    w.c.Check4->setChecked(true);
+    QTest::mouseClick(w.c.Command1, Qt::LeftButton); // a whole plot to be cleared
+    QVERIFY(pictureOf(w.c.Picture1).size() > 100);
+
+    if (removeCapacitor)
+        w.c.Check1->click();
+    auto* edit = w.form.findChild<QLineEdit*>(field);
+    QVERIFY(edit);
+    if (edit->isEnabled())
+        setText(edit, text);
+    else
+        edit->setText(text);
+    QCOMPARE(dialogs.texts(), QStringList());
+
+    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QCOMPARE(dialogs.texts(), messages);
+    QCOMPARE(dialogs.messages.back().title, QStringLiteral("Fehler!"));
+    QCOMPARE(dialogs.messages.back().icon, ui::MessageIcon::Critical);
+
+    // Ended in step 1; the point drawn before the error stays, the old plot is gone.
+    QCOMPARE(w.plotter().schritt, 1.0);
+    const Picture drawn = pictureOf(w.c.Picture1);
+    if (voltagePointDrawn) {
+        QVERIFY(std::abs(w.plotter().sinus - 0.00127324) < 5e-9);
+        QCOMPARE(w.plotter().ladung, 0.0);
+        const Picture expected{{*pixelOf(w.c.Picture1->image(), 121, 1398.22), rgbOf(w.c.Command2->backColor())}};
+        const QString diff = differences(drawn, expected);
+        QVERIFY2(diff.isEmpty(), qPrintable(diff));
+    } else {
+        QVERIFY(drawn.empty());
+    }
+}
+
+void PlotTest::failingStaticAnalysisLeavesThePicture_data()
+{
+    QTest::addColumn<bool>("switchOn");
+    QTest::newRow("steady state") << false;
+    QTest::newRow("switch-on") << true;
+}
+
+// r 0 with the capacitor built in: the static analysis fails, then the plot says so too,
+// and nothing is cleared or drawn.
+void PlotTest::failingStaticAnalysisLeavesThePicture()
+{
+    QFETCH(bool, switchOn);
+
+    DialogRecorder dialogs;
+    ShownWindow w;
+    if (switchOn)
+        enterSwitchOnMode(w, dialogs);
+    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QCOMPARE(dialogs.texts(), QStringList());
+    const QImage before = w.c.Picture1->image().copy();
+    const double schritt = w.plotter().schritt;
+
+    typeInto(w.c.r, QStringLiteral("0")); // not taken by the field: nothing is recomputed yet
+    QCOMPARE(dialogs.texts(), QStringList());
+    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+
+    QCOMPARE(dialogs.texts(), (QStringList{kStaticError, kPlotError}));
+    QCOMPARE(dialogs.messages[1].title, QStringLiteral("Fehler!"));
+    QCOMPARE(dialogs.messages[1].icon, ui::MessageIcon::Critical);
+    QVERIFY(w.form.property("rechenfehler").toBool());
+    QCOMPARE(w.plotter().schritt, schritt);
+    QVERIFY(w.c.Picture1->image() == before);
+}
+
+// Voltage only, at 100 periods: the points of neighbouring steps land in different pixels,
+// so one step more or less at either end changes the picture.
+void PlotTest::steadyStatePlotRunsSteps1To5000()
+{
+    DialogRecorder dialogs;
+    ShownWindow w;
+    typeInto(w.c.perioden, QStringLiteral("100"));
+    w.c.Check3->setChecked(false);
+    const int takt = w.takt();
+
+    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QCOMPARE(dialogs.texts(), QStringList());
+
+    // The one tick is the static analysis's; the plot steps without the timer counter.
+    QCOMPARE(w.takt(), takt + 1);
+    QCOMPARE(w.plotter().schritt, 5001.0);
+
+    const QImage& image = w.c.Picture1->image();
+    const QRgb red = rgbOf(w.c.Command2->backColor());
+    const Picture expected = steadyVoltagePicture(image, 100, 1, 5000, red);
+    QVERIFY(steadyVoltagePicture(image, 100, 0, 5000, red) != expected);
+    QVERIFY(steadyVoltagePicture(image, 100, 1, 5001, red) != expected);
+    QVERIFY(steadyVoltagePicture(image, 100, 2, 5000, red) != expected);
+    QVERIFY(steadyVoltagePicture(image, 100, 1, 4999, red) != expected);
+    const QString diff = differences(pictureOf(w.c.Picture1), expected);
+    QVERIFY2(diff.isEmpty(), qPrintable(diff));
+
+    // The phasors stand at step 5000; only the voltage's is shown.
+    const double theta = steadyVoltageAngle(100, 5000);
+    QVERIFY(std::abs(w.c.lu->property("X1").toFloat() - (1400 + 1400 * std::cos(theta))) < 0.01);
+    QVERIFY(std::abs(w.c.lu->property("Y1").toFloat() - (1400 - 1400 * std::sin(theta))) < 0.01);
+    QVERIFY(w.c.lu->property("visible").toBool());
+    for (const ui::LineElement* hidden : {w.c.li, w.c.lur, w.c.luc, w.c.lul})
+        QVERIFY(!hidden->property("visible").toBool());
+}
+
+void PlotTest::steadyStatePlotEndsAfterTheFirstFailingStep_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("voltageAcrossR");
+    QTest::addColumn<bool>("phasorsOn");
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<bool>("pointsBeforeError"); // step 1's voltage and current
+
+    QTest::newRow("empty perioden") << "perioden" << "" << false << false << 1 << false;
+    QTest::newRow("letters in the delay") << "Text1" << "abc" << false << false << 1 << false;
+    QTest::newRow("udach 0 with Check5") << "u" << "0" << true << false << 1 << true;
+    // With "Zeiger an" the static analysis's own tick meets the fault first.
+    QTest::newRow("empty perioden, phasors on") << "perioden" << "" << false << true << 2 << false;
+    QTest::newRow("udach 0 with Check5, phasors on") << "u" << "0" << true << true << 2 << true;
+}
+
+// A fault that every step meets is reported once; the plot then ends, keeping what the
+// failing step drew before it failed.
+void PlotTest::steadyStatePlotEndsAfterTheFirstFailingStep()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(bool, voltageAcrossR);
+    QFETCH(bool, phasorsOn);
+    QFETCH(int, messages);
+    QFETCH(bool, pointsBeforeError);
+
+    DialogRecorder dialogs;
+    ShownWindow w;
+    QTest::mouseClick(w.c.Command1, Qt::LeftButton); // a whole plot to be cleared
+    QVERIFY(pictureOf(w.c.Picture1).size() > 100);
+    w.c.Check11->setChecked(phasorsOn);
+    w.c.Check5->setChecked(voltageAcrossR);
+    auto* edit = w.form.findChild<QLineEdit*>(field);
+    QVERIFY(edit);
+    setText(edit, text);
+    QCOMPARE(dialogs.texts(), QStringList());
+
+    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QCOMPARE(dialogs.texts(), QStringList(messages, kStepError));
+    QCOMPARE(w.plotter().schritt, 1.0);
+
+    Picture expected;
+    if (pointsBeforeError) {
+        const QImage& image = w.c.Picture1->image();
+        const double theta = steadyVoltageAngle(1, 1);
+        const double thetaI = number(w.c.phi->text()) * (kPi / -180) + theta;
+        expected[*pixelOf(image, 121, 1400 - 1400 * std::sin(theta))] = rgbOf(w.c.Command2->backColor());
+        expected[*pixelOf(image, 121, 1400 - 1400 * std::sin(thetaI))] = rgbOf(w.c.Command3->backColor());
+    }
+    const QString diff = differences(pictureOf(w.c.Picture1), expected);
+    QVERIFY2(diff.isEmpty(), qPrintable(diff));
+}
+
+QTEST_MAIN(PlotTest)
+#include "tst_plot.moc"
