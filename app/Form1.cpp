@@ -9,10 +9,14 @@
 #include "plot/WaveformPlotter.h"
 #include "ui/ColourButton.h"
 #include "ui/Twips.h"
+#include "ui/WindowFont.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTimer>
 
@@ -20,10 +24,15 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Wellgrat-Simulation von Tovander"));
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    Q_INIT_RESOURCE(wellgrat); // the resources live in the static library
+    setWindowIcon(QIcon(QStringLiteral(":/icons/wellgrat-32.png")));
+    setFont(ui::windowFont());
+    // A fixed layout: no resizing, no maximising; first placed in the middle of the screen.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(ui::pixels(8880), ui::pixels(7575));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     c = buildControls(this);
     stepper_ = std::make_unique<AnimationStepper>(c);

@@ -3,10 +3,13 @@
 
 #include "ui/ColourButton.h"
 #include "ui/DrawingSurface.h"
+#include "ui/FrameCaptionStyle.h"
 #include "ui/GroupFrame.h"
 #include "ui/LineElement.h"
+#include "ui/ResultLabel.h"
 #include "ui/ShapeElement.h"
 #include "ui/Twips.h"
+#include "ui/WrappingCheckBox.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -14,6 +17,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -45,9 +50,10 @@ QLineEdit* field(QWidget* parent, const QString& name, const QString& text, cons
     return widget;
 }
 
+template <typename CheckBox = QCheckBox>
 QCheckBox* check(QWidget* parent, const QString& name, const QString& caption, bool checked, const Box& box)
 {
-    auto* widget = place(new QCheckBox(caption, parent), name, box);
+    auto* widget = place(new CheckBox(caption, parent), name, box);
     widget->setChecked(checked);
     return widget;
 }
@@ -60,16 +66,19 @@ ui::LineElement* line(ui::ElementLayer& layer, QObject* owner, const QString& na
     return element;
 }
 
-ui::GroupFrame* frame(QWidget* parent, const QString& name, const QString& caption, const Box& box)
+ui::GroupFrame* frame(QWidget* parent, const QString& name, const QString& caption, const Box& box, QStyle* style)
 {
-    return place(new ui::GroupFrame(name, caption, parent), name, box);
+    auto* widget = place(new ui::GroupFrame(name, caption, parent), name, box);
+    widget->setStyle(style);
+    return widget;
 }
 
 void buildStaticData(Controls& c)
 {
     QWidget* frame1 = c.Frame1;
     auto result = [&](const QString& name, const Box& box) {
-        auto* widget = label(frame1, name, QStringLiteral("0"), box);
+        auto* widget = place(new ui::ResultLabel(QStringLiteral("0"), frame1), name, box);
+        widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget->setTextInteractionFlags(Qt::TextSelectableByMouse);
         return widget;
     };
@@ -86,12 +95,50 @@ void buildStaticData(Controls& c)
     c.Label[20] = label(frame1, "Label20", QStringLiteral("Î="), {1680, 480, 975, 255});
     c.idach = result("idach", {1920, 480, 735, 255});
     c.Label[22] = label(frame1, "Label22", "A", {2640, 480, 375, 255});
+    // The circumflex of Î reaches left of its letter: one pixel of room keeps it whole.
+    c.Label[24]->setIndent(1);
+    c.Label[20]->setIndent(1);
     c.Label[14] = label(frame1, "Label14", "Wechselstromwiderstand Z=", {120, 720, 2055, 255});
     c.z = result("z", {2160, 720, 495, 255});
     c.Label[18] = label(frame1, "Label18", "Ohm", {2760, 720, 615, 255});
     c.Label[15] = label(frame1, "Label15", "Phasenverschiebung phi=", {120, 960, 2175, 255});
     c.phi = result("phi", {2040, 960, 735, 255});
     c.Label[19] = label(frame1, "Label19", "Grad", {2760, 960, 615, 255});
+
+    // A caption longer than its box (U x sqrt 2 has 15 digits) widens it to the right, the
+    // unit moving along: in the left column up to the separator, in the right one up to the
+    // frame's inner margin.
+    const int leftColumnEnd = ui::pixels(1560) - 4;
+    const int rightColumnEnd = ui::pixels(3735 - 120);
+    struct Result {
+        QLabel* label;
+        QLabel* unit;
+        int rightLimit;
+        const char16_t* quantity;
+        const char16_t* unitWord;
+    };
+    const Result results[] = {
+        {c.ueff, c.Label[16], leftColumnEnd, u"Effektivspannung Ueff", u"Volt"},
+        {c.ieff, c.Label[17], leftColumnEnd, u"Effektivstrom Ieff", u"Ampere"},
+        {c.udach, c.Label[25], rightColumnEnd, u"Scheitelspannung Û", u"Volt"},
+        {c.idach, c.Label[22], rightColumnEnd, u"Scheitelstrom Î", u"Ampere"},
+        {c.z, c.Label[18], rightColumnEnd, u"Wechselstromwiderstand Z", u"Ohm"},
+        {c.phi, c.Label[19], rightColumnEnd, u"Phasenverschiebung phi", u"Grad"},
+    };
+    for (const Result& r : results) {
+        auto* label = static_cast<ui::ResultLabel*>(r.label);
+        label->setSpokenParts(QString::fromUtf16(r.quantity), QString::fromUtf16(r.unitWord));
+        label->setUnit(r.unit, r.rightLimit);
+    }
+}
+
+// A label whose box begins on the right edge of the field before it: its caption starts a
+// little to the right, clear of the field's border.
+void clearOf(QLabel* label, const QWidget* field)
+{
+    const int overlap = field->geometry().right() + 1 - label->x();
+    if (overlap >= 0)
+        label->setIndent(overlap + 2);
 }
 
 void buildCircuitInputs(Controls& c)
@@ -113,6 +160,9 @@ void buildCircuitInputs(Controls& c)
     c.Label[10] = label(frame3, "Label10", "f=", {1560, 2100, 255, 255});
     c.f = field(frame3, "f", "50", {1800, 2080, 495, 285});
     c.Label[11] = label(frame3, "Label11", "Hz", {2325, 2100, 255, 255});
+    clearOf(c.Label[3], c.r);
+    clearOf(c.Label[5], c.c);
+    clearOf(c.Label[7], c.l);
 }
 
 void buildWaveformSurface(Controls& c)
@@ -156,6 +206,7 @@ void buildPhasorGroup(Controls& c)
     c.Label[28] = label(frame4, "Label28", "Delay:", {1320, 3240, 615, 255});
     c.Text1 = field(frame4, "Text1", "10", {1920, 3240, 495, 285});
     c.Label[29] = label(frame4, "Label29", "ms", {2400, 3240, 375, 255});
+    clearOf(c.Label[29], c.Text1);
     c.Slider1 = place(new QSlider(Qt::Horizontal, frame4), "Slider1", {1320, 3480, 1695, 255});
     c.Slider1->setRange(5, 500);
     c.Slider1->setValue(10);
@@ -184,12 +235,23 @@ void buildCurveChoice(Controls& c)
     c.Line[35] = line(c.Frame2->elements(), frame2, "Line35", 2760, 240, 2760, 1680);
     c.Label[23] = label(frame2, "Label23", "Anzahl der Perioden", {2880, 240, 1455, 255});
     c.perioden = field(frame2, "perioden", "1", {4320, 200, 375, 285});
-    c.Check8 = check(frame2, "Check8", "Im Moment des Einschaltens", false, {2880, 480, 1815, 495});
+    c.Check8 = check<ui::WrappingCheckBox>(frame2, "Check8", "Im Moment des Einschaltens", false,
+                                           {2880, 480, 1815, 495});
     c.Label[26] = label(frame2, "Label26", "Phase im Moment des Einschaltens", {2880, 960, 1815, 495});
     c.Label[26]->setWordWrap(true);
+    // As designed, the caption wraps before its last word, and phaseein stands beside that word
+    // in the label's box: the lines are no wider than the caption without its last word.
+    {
+        QLabel* phaseLabel = c.Label[26];
+        const QString caption = phaseLabel->text();
+        const int firstLine = phaseLabel->fontMetrics().horizontalAdvance(caption.left(caption.lastIndexOf(' '))) + 2;
+        const int lineWidth = qMax(firstLine, ui::pixels(3840 - 2880));
+        phaseLabel->setContentsMargins(0, 0, qMax(0, phaseLabel->width() - lineWidth), 0);
+    }
     c.phaseein = field(frame2, "phaseein", "0", {3840, 1140, 375, 285});
     c.phaseein->setEnabled(false);
     c.Label[27] = label(frame2, "Label27", "Grad", {4200, 1160, 495, 255});
+    clearOf(c.Label[27], c.phaseein);
     c.Check9 = check(frame2, "Check9", "Refresh beim Zeichnen", true, {2880, 1440, 2000, 255});
 }
 
@@ -216,23 +278,58 @@ void setFocusOrder(const Controls& c)
         QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
 }
 
+// Names (and where the caption alone says too little, descriptions) that screen readers read:
+// the caption, or the quantity with its unit. Labels, frames and check boxes read their
+// captions by themselves; result labels speak their quantity, value and unit.
+void nameForScreenReaders(const Controls& c)
+{
+    auto name = [](QWidget* widget, const QString& name, const QString& description = {}) {
+        widget->setAccessibleName(name);
+        if (!description.isEmpty())
+            widget->setAccessibleDescription(description);
+    };
+    name(c.r, QStringLiteral("Widerstand R in Ohm"));
+    name(c.c, QStringLiteral("Kapazität C in Farad"));
+    name(c.l, QStringLiteral("Induktivität L in Henry"));
+    name(c.u, QStringLiteral("Spannung U der Quelle in Volt"), QStringLiteral("Effektivwert"));
+    name(c.f, QStringLiteral("Frequenz f in Hertz"));
+    name(c.Check1, QStringLiteral("Kondensator eingebaut"));
+    name(c.perioden, QStringLiteral("Anzahl der Perioden"));
+    name(c.phaseein, QStringLiteral("Phase im Moment des Einschaltens in Grad"));
+    name(c.Text1, QStringLiteral("Delay in Millisekunden"), QStringLiteral("Pause zwischen zwei Schritten der Animation"));
+    name(c.Slider1, QStringLiteral("Delay in Millisekunden, Schieberegler"));
+    name(c.Command1, QStringLiteral("Zeichne!"), QStringLiteral("Zeichnet die gewählten Kurven"));
+    name(c.Command8, QStringLiteral("CLS"), QStringLiteral("Löscht Kurvendiagramm und Zeigerdiagramm"));
+    name(c.Picture1, QStringLiteral("Kurvendiagramm"));
+    name(c.Picture2, QStringLiteral("Zeigerdiagramm"));
+    const std::pair<QCheckBox*, ui::ColourButton*> curves[] = {{c.Check2, c.Command2}, {c.Check3, c.Command3},
+                                                               {c.Check4, c.Command4}, {c.Check5, c.Command5},
+                                                               {c.Check6, c.Command6}, {c.Check7, c.Command7}};
+    for (const auto& [check, colour] : curves)
+        name(colour, QStringLiteral("Farbe: ") + check->text());
+    name(c.Check8, c.Check8->text(), QStringLiteral("Zeichnet den Einschaltvorgang ohne Spule"));
+    name(c.Check10, c.Check10->text(), QStringLiteral("Lässt die Animation laufen"));
+}
+
 } // namespace
 
 Controls buildControls(QWidget* form)
 {
     Controls c;
     c.form = form;
-    c.Frame3 = frame(form, "Frame3", "Schaltplan", {120, 120, 4815, 2415});
-    c.Frame1 = frame(form, "Frame1", "Statische Daten", {5040, 120, 3735, 1335});
+    auto* frameStyle = new ui::FrameCaptionStyle;
+    frameStyle->setParent(form);
+    c.Frame3 = frame(form, "Frame3", "Schaltplan", {120, 120, 4815, 2415}, frameStyle);
+    c.Frame1 = frame(form, "Frame1", "Statische Daten", {5040, 120, 3735, 1335}, frameStyle);
     c.Command1 = place(new QPushButton("Zeichne!", form), "Command1", {5040, 1560, 2895, 735});
     QFont big = c.Command1->font();
     big.setPointSizeF(12);
     c.Command1->setFont(big);
     c.Command8 = place(new QPushButton("CLS", form), "Command8", {8040, 1560, 735, 735});
     buildWaveformSurface(c);
-    c.Frame4 = frame(form, "Frame4", "Zeigerdiagramm", {5640, 2400, 3135, 3855});
-    c.Frame2 = frame(form, "Frame2", "Visualisierung", {120, 5640, 5295, 1815});
-    c.Frame5 = frame(form, "Frame5", QStringLiteral("Über Wellgrat"), {5520, 6360, 3255, 1095});
+    c.Frame4 = frame(form, "Frame4", "Zeigerdiagramm", {5640, 2400, 3135, 3855}, frameStyle);
+    c.Frame2 = frame(form, "Frame2", "Visualisierung", {120, 5640, 5295, 1815}, frameStyle);
+    c.Frame5 = frame(form, "Frame5", QStringLiteral("Über Wellgrat"), {5520, 6360, 3255, 1095}, frameStyle);
 
     c.Timer1 = new QTimer(form);
     c.Timer1->setObjectName("Timer1");
@@ -246,5 +343,6 @@ Controls buildControls(QWidget* form)
     buildCurveChoice(c);
     buildCredits(c);
     setFocusOrder(c);
+    nameForScreenReaders(c);
     return c;
 }

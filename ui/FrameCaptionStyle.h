@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace ui {
+
+// The look of a group frame whose children are placed in twips from its top-left corner: the
+// border runs through the middle of the caption line, and the caption stands on it. Styles
+// that put the caption above the border (Fusion) push the border down onto the first row of
+// the children, so the frames take this style over the application's.
+class FrameCaptionStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    FrameCaptionStyle();
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override;
+};
+
+} // namespace ui
