@@ -114,7 +114,10 @@ void AnimationStepper::applyDelay()
         const auto interval = circuit::timerIntervalFrom(numberOf(c.Text1));
         if (!interval)
             throw CalcError("the timer does not take this interval");
-        c.Timer1->setInterval(*interval);
+        // QTimer restarts its countdown on every setInterval; the same value must not, or
+        // each edit's tick would put off the running loop's next one.
+        if (c.Timer1->interval() != *interval)
+            c.Timer1->setInterval(*interval);
     }
 }
 
