@@ -1,14 +1,19 @@
 #include "circuit/Acceptance.h"
 
+#include "circuit/GermanNumber.h"
+
 #include <cmath>
 
 namespace circuit {
 
-bool acceptsWholeNonZero(bool empty, std::optional<double> number)
+bool acceptsWholeNonZero(std::u16string_view text)
 {
-    return !empty && number && std::floor(*number) != 0.0;
+    if (text.empty())
+        return false;
+    const auto number = parseGermanNumber(text);
+    return number && std::floor(*number) != 0.0;
 }
 
-bool acceptsNonEmpty(bool empty) { return !empty; }
+bool acceptsNonEmpty(std::u16string_view text) { return !text.empty(); }
 
 } // namespace circuit

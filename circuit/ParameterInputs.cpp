@@ -1,6 +1,5 @@
 #include "circuit/ParameterInputs.h"
 
-#include "app/ControlValues.h"
 #include "circuit/Acceptance.h"
 #include "circuit/StaticAnalysis.h"
 #include "ui/LineElement.h"
@@ -13,16 +12,26 @@ ParameterInputs::ParameterInputs(const Controls& controls, StaticAnalysis& analy
 {
 }
 
+namespace {
+
+std::u16string_view viewOf(const QString& text)
+{
+    return {reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())};
+}
+
+} // namespace
+
 void ParameterInputs::recomputeIfWholeNonZero(const QLineEdit* field)
 {
     const QString text = field->text();
-    if (circuit::acceptsWholeNonZero(text.isEmpty(), text.isEmpty() ? std::nullopt : numberIn(text)))
+    if (circuit::acceptsWholeNonZero(viewOf(text)))
         analysis_.CalcStaticData();
 }
 
 void ParameterInputs::recomputeIfNonEmpty(const QLineEdit* field)
 {
-    if (circuit::acceptsNonEmpty(field->text().isEmpty()))
+    const QString text = field->text();
+    if (circuit::acceptsNonEmpty(viewOf(text)))
         analysis_.CalcStaticData();
 }
 
