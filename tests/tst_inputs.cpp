@@ -1,0 +1,492 @@
+// The five circuit inputs and the capacitor box, driven as a user drives them: typing into
+// the real fields character by character and clicking the box. "Recomputes" shows in two
+// ways: the result captions change, and the step counter `takt` grows by one, since every
+// successful static analysis with "Zeiger an" checked draws one animation step.
+#include "TestSupport.h"
+
+#include "circuit/Acceptance.h"
+#include "ui/LineElement.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+const QString kCalcErrorText =
+    QStringLiteral("Es ist ein Fehler in der Rechung aufgetreten. Möglicherweise Division durch 0.");
+
+int takt(const LoadedWindow& w) { return w.form.property("takt").toInt(); }
+bool rechenfehler(const LoadedWindow& w) { return w.form.property("rechenfehler").toBool(); }
+
+QStringList captions(const LoadedWindow& w)
+{
+    return {w.c.ueff->text(), w.c.udach->text(), w.c.phi->text(),
+            w.c.z->text(),    w.c.ieff->text(),  w.c.idach->text()};
+}
+
+QLineEdit* fieldNamed(const LoadedWindow& w, const QString& name)
+{
+    auto* field = w.form.findChild<QLineEdit*>(name);
+    Q_ASSERT(field);
+    return field;
+}
+
+std::u16string_view view(const QString& text)
+{
+    return {reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())};
+}
+
+// A caption as a number, read independently of the program's own number rules.
+double captionValue(const QLabel* label)
+{
+    QString text = label->text();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok)
+        qWarning() << "caption is not a number:" << label->objectName() << label->text();
+    return ok ? value : std::nan("");
+}
+
+// The series circuit, computed here from the formulas with the program's value of pi.
+struct Circuit {
+    double u = 10, f = 50, r = 100, l = 0.1, c = 0.00001;
+    bool capacitor = true;
+};
+
+struct Results {
+    double udach, phi, z, ieff, idach;
+};
+
+Results expected(const Circuit& k)
+{
+    const double pi = 3.141592654;
+    const double omega = 2 * pi * k.f;
+    const double x = k.capacitor ? k.l * omega - 1 / (k.c * omega) : omega * k.l;
+    const double z = std::sqrt(k.r * k.r + x * x);
+    const double ieff = k.u / z;
+    return {k.u * std::sqrt(2.0), std::atan(x / k.r) * 180 / pi, z, ieff, ieff * std::sqrt(2.0)};
+}
+
+// Each caption is the value rounded to its places; ieff derives from the rounded z and idach
+// from the rounded ieff, which moves them by far less than the extra 1e-7 allowed.
+void compareCaptions(const LoadedWindow& w, const Circuit& k)
+{
+    const Results want = expected(k);
+    const double halfPlace4 = 0.5e-4, halfPlace5 = 0.5e-5;
+    QVERIFY2(std::abs(captionValue(w.c.udach) - want.udach) <= 1e-13 * std::abs(want.udach),
+             qPrintable(w.c.udach->text()));
+    const double phiTolerance = k.capacitor ? halfPlace4 + 1e-9 : 1e-12 * std::max(1.0, std::abs(want.phi));
+    QVERIFY2(std::abs(captionValue(w.c.phi) - want.phi) <= phiTolerance, qPrintable(w.c.phi->text()));
+    QVERIFY2(std::abs(captionValue(w.c.z) - want.z) <= halfPlace4 + 1e-9, qPrintable(w.c.z->text()));
+    QVERIFY2(std::abs(captionValue(w.c.ieff) - want.ieff) <= halfPlace5 + 1e-7, qPrintable(w.c.ieff->text()));
+    QVERIFY2(std::abs(captionValue(w.c.idach) - want.idach) <= halfPlace5 + std::sqrt(2.0) * halfPlace5 + 1e-7,
+             qPrintable(w.c.idach->text()));
+}
+
+void setParameter(Circuit& k, const QString& field, double value)
+{
+    if (field == "u")
+        k.u = value;
+    else if (field == "f")
+        k.f = value;
+    else if (field == "r")
+        k.r = value;
+    else if (field == "l")
+        k.l = value;
+    else if (field == "c")
+        k.c = value;
+}
+
+} // namespace
+
+class InputsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void creatingTheWindowRaisesNoHandler();
+
+    void acceptanceOfVoltageFrequencyResistance_data();
+    void acceptanceOfVoltageFrequencyResistance();
+    void acceptanceOfInductanceCapacitance_data();
+    void acceptanceOfInductanceCapacitance();
+    void handlerRecomputesExactlyWhenAccepted_data();
+    void handlerRecomputesExactlyWhenAccepted();
+
+    void erasingHundredCharacterByCharacter_data();
+    void erasingHundredCharacterByCharacter();
+    void typingZeroPointFiveWaitsForMoreDigits_data();
+    void typingZeroPointFiveWaitsForMoreDigits();
+    void negativeResistanceIsAccepted();
+    void lettersInVoltageFrequencyResistanceDoNothing_data();
+    void lettersInVoltageFrequencyResistanceDoNothing();
+    void unreadableInductanceOrCapacitanceReportedAtOnce_data();
+    void unreadableInductanceOrCapacitanceReportedAtOnce();
+    void inductanceZeroIsCoilFreeCircuit_data();
+    void inductanceZeroIsCoilFreeCircuit();
+
+    void capacitorOutAndInAgain_data();
+    void capacitorOutAndInAgain();
+    void capacitorInAgainUsesTheKeptCapacitance();
+};
+
+void InputsTest::creatingTheWindowRaisesNoHandler()
+{
+    DialogRecorder dialogs;
+    Form1 form;
+    const Controls& c = form.controls();
+    QCOMPARE(form.property("takt").toInt(), 0);
+    for (const QLabel* result : {c.ueff, c.udach, c.phi, c.z, c.ieff, c.idach})
+        QCOMPARE(result->text(), QStringLiteral("0"));
+    QVERIFY(!c.Line[38]->isVisible());
+    form.Form_Load();
+    QCOMPARE(form.property("takt").toInt(), 1);
+    QCOMPARE(c.phi->text(), QStringLiteral("-70,7834"));
+    QVERIFY(dialogs.messages.empty());
+}
+
+void InputsTest::acceptanceOfVoltageFrequencyResistance_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("blanks") << "   " << false;
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow("0,") << "0," << false;
+    QTest::newRow("0,5") << "0,5" << false;
+    QTest::newRow("0,99") << "0,99" << false;
+    QTest::newRow("1") << "1" << true;
+    QTest::newRow("-0,5") << "-0,5" << true;
+    QTest::newRow("-1") << "-1" << true;
+    QTest::newRow("-0") << "-0" << false;
+    QTest::newRow("letters") << "abc" << false;
+    QTest::newRow("1e3") << "1e3" << true;
+    QTest::newRow(",5") << ",5" << false;
+    QTest::newRow("1,5 with blanks around") << " 1,5 " << true;
+    QTest::newRow("point instead of comma") << "1.5" << false;
+}
+
+void InputsTest::acceptanceOfVoltageFrequencyResistance()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QCOMPARE(circuit::acceptsWholeNonZero(view(text)), accepted);
+}
+
+void InputsTest::acceptanceOfInductanceCapacitance_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("one blank") << " " << true;
+    QTest::newRow("0") << "0" << true;
+    QTest::newRow("0,5") << "0,5" << true;
+    QTest::newRow("letters") << "abc" << true;
+    QTest::newRow(",5") << ",5" << true;
+}
+
+void InputsTest::acceptanceOfInductanceCapacitance()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QCOMPARE(circuit::acceptsNonEmpty(view(text)), accepted);
+}
+
+void InputsTest::handlerRecomputesExactlyWhenAccepted_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("recomputes");
+    const struct {
+        const char* text;
+        bool accepted;
+    } rows[] = {{"", false},   {"   ", false}, {"0", false},   {"0,5", false}, {"0,99", false}, {"1", true},
+                {"-0,5", true}, {"-1", true},   {"abc", false}, {"1e3", true},  {",5", false}};
+    for (const char* field : {"u", "f", "r"}) {
+        for (const auto& row : rows)
+            QTest::addRow("%s \"%s\"", field, row.text) << field << row.text << row.accepted;
+    }
+}
+
+// Set by the program, as the switch-on mode sets l: the change handler runs all the same.
+void InputsTest::handlerRecomputesExactlyWhenAccepted()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(bool, recomputes);
+    DialogRecorder dialogs;
+    LoadedWindow w;
+    const QStringList before = captions(w);
+    fieldNamed(w, field)->setText(text);
+    QCOMPARE(takt(w), recomputes ? 2 : 1);
+    QCOMPARE(captions(w) != before, recomputes);
+    QVERIFY(dialogs.messages.empty());
+}
+
+void InputsTest::erasingHundredCharacterByCharacter_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::newRow("r") << "r";
+    QTest::newRow("u") << "u";
+    QTest::newRow("f") << "f";
+}
+
+void InputsTest::erasingHundredCharacterByCharacter()
+{
+    QFETCH(QString, field);
+    DialogRecorder dialogs;
+    LoadedWindow w;
+    QLineEdit* edit = fieldNamed(w, field);
+    if (edit->text() != "100")
+        edit->setText("100");
+    int steps = takt(w);
+    QTest::keyClick(edit, Qt::Key_End);
+
+    Circuit k;
+    for (const double remaining : {10.0, 1.0}) {
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(edit->text(), QString::number(remaining));
+        QCOMPARE(takt(w), ++steps);
+        setParameter(k, field, remaining);
+        compareCaptions(w, k);
+        if (field == "u")
+            QCOMPARE(w.c.ueff->text(), edit->text());
+    }
+
+    const QStringList lastResults = captions(w);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text(), QString());
+    QCOMPARE(takt(w), steps);
+    QCOMPARE(captions(w), lastResults);
+    QVERIFY(dialogs.messages.empty());
+    QVERIFY(!rechenfehler(w));
+}
+
+void InputsTest::typingZeroPointFiveWaitsForMoreDigits_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::newRow("f") << "f";
+    QTest::newRow("r") << "r";
+    QTest::newRow("u") << "u";
+}
+
+void InputsTest::typingZeroPointFiveWaitsForMoreDigits()
+{
+    QFETCH(QString, field);
+    DialogRecorder dialogs;
+    LoadedWindow w;
+    QLineEdit* edit = fieldNamed(w, field);
+    const QStringList initialResults = captions(w);
+
+    edit->selectAll();
+    for (const QChar ch : QStringLiteral("0,5")) {
+        QTest::keyClicks(edit, QString(ch));
+        QCOMPARE(takt(w), 1);
+        QCOMPARE(captions(w), initialResults);
+    }
+    QCOMPARE(edit->text(), QStringLiteral("0,5"));
+
+    // The next accepted edit elsewhere reads the waiting text.
+    QTest::keyClick(w.c.l, Qt::Key_End);
+    QTest::keyClicks(w.c.l, "5");
+    QCOMPARE(w.c.l->text(), QStringLiteral("0,15"));
+    QCOMPARE(takt(w), 2);
+    Circuit k;
+    k.l = 0.15;
+    setParameter(k, field, 0.5);
+    compareCaptions(w, k);
+    QCOMPARE(w.c.ueff->text(), w.c.u->text());
+    QVERIFY(dialogs.messages.empty());
+}
+
+void InputsTest::negativeResistanceIsAccepted()
+{
+    DialogRecorder dialogs;
+    LoadedWindow w;
+    const QStringList initialResults = captions(w);
+    w.c.r->selectAll();
+    for (const QChar ch : QStringLiteral("-0,")) {
+        QTest::keyClicks(w.c.r, QString(ch));
+        QCOMPARE(takt(w), 1);
+        QCOMPARE(captions(w), initialResults);
+    }
+    QTest::keyClicks(w.c.r, "5");
+    QCOMPARE(w.c.r->text(), QStringLiteral("-0,5"));
+    QCOMPARE(takt(w), 2);
+    Circuit k;
+    k.r = -0.5;
+    compareCaptions(w, k);
+    QVERIFY(captionValue(w.c.phi) > 89); // X < 0 over R < 0: the phase turns to the other side
+    QVERIFY(dialogs.messages.empty());
+}
+
+void InputsTest::lettersInVoltageFrequencyResistanceDoNothing_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::newRow("f") << "f";
+    QTest::newRow("r") << "r";
+    QTest::newRow("u") << "u";
+}
+
+void InputsTest::lettersInVoltageFrequencyResistanceDoNothing()
+{
+    QFETCH(QString, field);
+    DialogRecorder dialogs;
+    LoadedWindow w;
+    QLineEdit* edit = fieldNamed(w, field);
+    const QStringList initialResults = captions(w);
+    edit->selectAll();
+    for (const QChar ch : QStringLiteral("abc")) {
+        QTest::keyClicks(edit, QString(ch));
+        QCOMPARE(takt(w), 1);
+        QCOMPARE(captions(w), initialResults);
+        QVERIFY(dialogs.messages.empty());
+    }
+    QCOMPARE(edit->text(), QStringLiteral("abc"));
+    QVERIFY(!rechenfehler(w));
+
+    // The letters stay; the next run that another input starts trips over them.
+    QTest::keyClick(w.c.l, Qt::Key_End);
+    QTest::keyClicks(w.c.l, "5");
+    QCOMPARE(dialogs.texts(), QStringList{kCalcErrorText});
+    QCOMPARE(takt(w), 1);
+    QVERIFY(rechenfehler(w));
+    QCOMPARE(w.c.ueff->text(), w.c.u->text());
+}
+
+void InputsTest::unreadableInductanceOrCapacitanceReportedAtOnce_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("letters in l") << "l" << "xy";
+    QTest::newRow("letters in c") << "c" << "xy";
+    QTest::newRow("one blank in l") << "l" << " ";
+    QTest::newRow("blanks in l") << "l" << "   ";
+    QTest::newRow("blanks in c") << "c" << "   ";
+    QTest::newRow("0 in c with the capacitor built in") << "c" << "0";
+}
+
+// Every non-empty text runs the computation, which reports what it cannot use with its one
+// message, once per keystroke; the animation does not move and the later captions stay.
+void InputsTest::unreadableInductanceOrCapacitanceReportedAtOnce()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    DialogRecorder dialogs;
+    LoadedWindow w;
+    QLineEdit* edit = fieldNamed(w, field);
+    const QStringList initialResults = captions(w);
+
+    edit->selectAll();
+    int typedSoFar = 0;
+    for (const QChar ch : typed) {
+        QTest::keyClicks(edit, QString(ch));
+        ++typedSoFar;
+        QCOMPARE(int(dialogs.messages.size()), typedSoFar);
+        const ui::Message& message = dialogs.messages.back();
+        QCOMPARE(message.text, kCalcErrorText);
+        QCOMPARE(message.title, QStringLiteral("Fehler!"));
+        QVERIFY(message.icon == ui::MessageIcon::Critical);
+        QCOMPARE(takt(w), 1);
+        QVERIFY(rechenfehler(w));
+    }
+    QCOMPARE(edit->text(), typed);
+    QCOMPARE(captions(w), initialResults); // ueff and udach rewritten with the same u
+}
+
+void InputsTest::inductanceZeroIsCoilFreeCircuit_data()
+{
+    QTest::addColumn<bool>("typed");
+    QTest::newRow("typed") << true;
+    QTest::newRow("set by the program") << false;
+}
+
+void InputsTest::inductanceZeroIsCoilFreeCircuit()
+{
+    QFETCH(bool, typed);
+    DialogRecorder dialogs;
+    LoadedWindow w;
+    if (typed)
+        typeInto(w.c.l, "0");
+    else
+        w.c.l->setText("0");
+    QCOMPARE(takt(w), 2);
+    QCOMPARE(w.c.phi->text(), QStringLiteral("-72,5594"));
+    QCOMPARE(w.c.z->text(), QStringLiteral("333,6483"));
+    QCOMPARE(w.c.ieff->text(), QStringLiteral("0,02997"));
+    QCOMPARE(w.c.idach->text(), QStringLiteral("0,04238"));
+    QVERIFY(dialogs.messages.empty());
+}
+
+void InputsTest::capacitorOutAndInAgain_data()
+{
+    QTest::addColumn<bool>("byClick");
+    QTest::newRow("clicked") << true;
+    QTest::newRow("set by the program") << false;
+}
+
+void InputsTest::capacitorOutAndInAgain()
+{
+    QFETCH(bool, byClick);
+    DialogRecorder dialogs;
+    LoadedWindow w;
+    auto setBuiltIn = [&](bool builtIn) {
+        if (byClick)
+            w.c.Check1->click();
+        else
+            w.c.Check1->setChecked(builtIn);
+        QCOMPARE(w.c.Check1->isChecked(), builtIn);
+    };
+
+    setBuiltIn(false);
+    QVERIFY(!w.c.c->isEnabled());
+    QCOMPARE(w.c.c->text(), QStringLiteral("0,00001"));
+    QVERIFY(!w.c.Line[6]->isVisible());
+    QVERIFY(!w.c.Line[7]->isVisible());
+    QVERIFY(w.c.Line[38]->isVisible());
+    QCOMPARE(takt(w), 2);
+    QCOMPARE(captions(w), (QStringList{"10", "14,142135623731", "17,4405944903738", "104,8187", "0,0954", "0,13492"}));
+
+    setBuiltIn(true);
+    QVERIFY(w.c.c->isEnabled());
+    QCOMPARE(w.c.c->text(), QStringLiteral("0,00001"));
+    QVERIFY(w.c.Line[6]->isVisible());
+    QVERIFY(w.c.Line[7]->isVisible());
+    QVERIFY(!w.c.Line[38]->isVisible());
+    QCOMPARE(takt(w), 3);
+    QCOMPARE(captions(w), (QStringList{"10", "14,142135623731", "-70,7834", "303,8226", "0,03291", "0,04654"}));
+    QVERIFY(dialogs.messages.empty());
+}
+
+// The capacitance typed before the capacitor was taken out is the one it comes back with.
+void InputsTest::capacitorInAgainUsesTheKeptCapacitance()
+{
+    DialogRecorder dialogs;
+    LoadedWindow w;
+    // Overtype the last digit in one change (erasing it first would read as C = 0).
+    QTest::keyClick(w.c.c, Qt::Key_End);
+    QTest::keyClick(w.c.c, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClicks(w.c.c, "2");
+    QCOMPARE(w.c.c->text(), QStringLiteral("0,00002"));
+    Circuit k;
+    k.c = 0.00002;
+    compareCaptions(w, k);
+
+    w.c.Check1->click();
+    k.capacitor = false;
+    compareCaptions(w, k);
+    QTest::keyClicks(w.c.c, "9"); // a disabled field takes no typing
+    QCOMPARE(w.c.c->text(), QStringLiteral("0,00002"));
+
+    w.c.Check1->click();
+    k.capacitor = true;
+    compareCaptions(w, k);
+    QCOMPARE(takt(w), 4);
+    QVERIFY(dialogs.messages.empty());
+}
+
+QTEST_MAIN(InputsTest)
+#include "tst_inputs.moc"
