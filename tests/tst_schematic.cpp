@@ -320,7 +320,7 @@ void SchematicTest::shapesAndSourceLabel()
     QCOMPARE(label1->geometry(), ui::twipsRect(1800, 1320, 615, 255));
     QVERIFY(!label1->isHidden());
 
-    // Shape1 is filled white, Shape2 is an outline with the wire's background inside.
+    // Shape1 is filled white; Shape2 is an outline, the group's background showing inside.
     w.form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.form));
     const QImage image = frameImage(w.c);
