@@ -40,6 +40,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& caption, cons
 {
     auto* widget = place(new QLabel(caption, parent), name, box);
     widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    widget->setTextFormat(Qt::PlainText);
     return widget;
 }
 
@@ -79,6 +80,8 @@ void buildStaticData(Controls& c)
     auto result = [&](const QString& name, const Box& box) {
         auto* widget = place(new ui::ResultLabel(QStringLiteral("0"), frame1), name, box);
         widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // ueff copies the text of u as typed: "<b>1</b>" must show as those characters.
+        widget->setTextFormat(Qt::PlainText);
         widget->setTextInteractionFlags(Qt::TextSelectableByMouse);
         return widget;
     };

@@ -73,6 +73,7 @@ private slots:
     void showsResults_data();
     void showsResults();
     void typedVoltageIsCopiedAsTyped();
+    void typedMarkupIsShownAsTyped();
 
     // ---- failures --------------------------------------------------------------------
     void failsWithOneMessage_data();
@@ -175,6 +176,20 @@ void StaticAnalysisTest::typedVoltageIsCopiedAsTyped()
     w.c.u->setText(QStringLiteral("10,0"));
     QCOMPARE(w.c.ueff->text(), QStringLiteral("10,0"));
     QCOMPARE(w.c.udach->text(), QStringLiteral("14,142135623731"));
+}
+
+// A typed text that looks like markup is shown as typed, not formatted.
+void StaticAnalysisTest::typedMarkupIsShownAsTyped()
+{
+    DialogRecorder dialogs;
+    LoadedWindow w;
+    const QString markup = QStringLiteral("<b>1</b>");
+    w.c.u->setText(markup); // not a number: no run
+    w.c.l->setText(QStringLiteral("0,2")); // this run copies it, then fails on it
+    QCOMPARE(w.c.ueff->text(), markup);
+    QCOMPARE(dialogs.messages.size(), std::size_t(1));
+    const int typedWidth = QFontMetrics(w.c.ueff->font()).horizontalAdvance(markup);
+    QVERIFY2(w.c.ueff->sizeHint().width() >= typedWidth, "the caption was rendered as rich text");
 }
 
 // ------------------------------------------------------------------------------------
