@@ -2,8 +2,9 @@
 # Installs the Debian packages that building, running and testing need, where missing.
 set -euo pipefail
 
-# fonts-liberation brings Liberation Sans Narrow, the face the window is laid out for.
-packages=(g++ make cmake qt6-base-dev libgl-dev fonts-liberation fonts-liberation2 "$@")
+# fonts-liberation brings Liberation Sans Narrow, the face the window is laid out for;
+# qt6-translations-l10n the German texts of Qt's own dialogs.
+packages=(g++ make cmake qt6-base-dev libgl-dev fonts-liberation fonts-liberation2 qt6-translations-l10n "$@")
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
