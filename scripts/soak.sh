@@ -37,6 +37,8 @@ cmake --build "$build" -j"$(nproc)" --target tst_soak
 
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 export WELLGRAT_SOAK_SEED=$seed WELLGRAT_SOAK_ACTIONS=$actions
+# Qt Test ends a test function after 5 minutes by default; the long soak takes longer.
+export QTEST_FUNCTION_TIMEOUT=${QTEST_FUNCTION_TIMEOUT:-86400000}
 echo "== Soak: $actions actions, seed $seed, build $build =="
 start=$SECONDS
 status=0

@@ -38,6 +38,7 @@
 #include <deque>
 #include <map>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -122,7 +123,7 @@ public:
             ticks_ += (taktAfter - taktBefore + 4999) % 4999;
             if (taktAfter < taktBefore)
                 ++cycles_;
-            setFault(violations(messages_ - messagesBefore));
+            setFault(violations(messages_ - messagesBefore, taktAfter != taktBefore));
             if (!fault_.isEmpty())
                 return report();
         }
@@ -134,7 +135,9 @@ public:
         QStringList parts{
             QStringLiteral("soak seed %1: %2 actions").arg(seed_).arg(action_ - 1),
             QStringLiteral("%1 animation steps (%2 new cycles)").arg(ticks_).arg(cycles_),
-            QStringLiteral("%1 waits with the loop running").arg(loopWaits_),
+            QStringLiteral("%1 waits with the loop running (%2 phasor tips checked after them)")
+                .arg(loopWaits_)
+                .arg(tipChecks_),
             QStringLiteral("%1 plots (%2 without a message)").arg(plots_).arg(plotsDrawn_),
             QStringLiteral("%1 colour choices").arg(colourChoices_),
             QStringLiteral("%1 message boxes (at most %2 open at once)").arg(messages_).arg(maxOpen_),
@@ -404,7 +407,9 @@ private:
             QLineEdit* candidate = fields()[(std::size_t(start) + i) % fields().size()];
             const auto value = numberIn(candidate->text());
             const bool needsNonZero = candidate != c.l && candidate != c.phaseein && candidate != c.perioden;
-            if (reachable(candidate) && (!value || (needsNonZero && *value == 0.0))) {
+            // A delay beyond 30 ms makes the animation look stuck to this class.
+            const bool slow = candidate == c.Text1 && value && *value > 30.0;
+            if (reachable(candidate) && (!value || (needsNonZero && *value == 0.0) || slow)) {
                 field = candidate;
                 break;
             }
@@ -566,7 +571,8 @@ private:
         static const std::vector<std::pair<Qt::Key, const char*>> keys{
             {Qt::Key_Left, "Left"},         {Qt::Key_Right, "Right"}, {Qt::Key_Up, "Up"},
             {Qt::Key_Down, "Down"},         {Qt::Key_PageUp, "PageUp"}, {Qt::Key_PageDown, "PageDown"},
-            {Qt::Key_Home, "Home"},         {Qt::Key_End, "End"},
+            {Qt::Key_Home, "Home"},         {Qt::Key_End, "End"},       {Qt::Key_Home, "Home"},
+            {Qt::Key_Left, "Left"},         {Qt::Key_Down, "Down"},
         };
         QSlider* slider = c.Slider1;
         const int kind = below(10);
@@ -624,7 +630,8 @@ private:
 
     // ---- the invariants ---------------------------------------------------------------
 
-    QString violations(long messagesOfAction) const
+    // `stepped`: the action ran at least one animation tick.
+    QString violations(long messagesOfAction, bool stepped) const
     {
         QStringList faults;
         auto expect = [&faults](bool holds, const QString& what) {
@@ -645,6 +652,16 @@ private:
             if (value)
                 expect(textOf(*value) == text, QStringLiteral("%1 reads \"%2\", which the program writes as \"%3\"")
                                                    .arg(caption->objectName(), text, textOf(*value)));
+        }
+        // Every accepted text of u has run the static analysis, which copies it into ueff first
+        // of all and writes U·√2 into udach next, unless that overflows.
+        const QString uText = c.u->text();
+        if (const auto u = numberIn(uText); !uText.isEmpty() && u && std::floor(*u) != 0.0) {
+            expect(c.ueff->text() == uText,
+                   QStringLiteral("u reads \"%1\" but ueff \"%2\"").arg(uText, c.ueff->text()));
+            if (const double peak = *u * std::sqrt(2.0); std::isfinite(peak))
+                expect(c.udach->text() == textOf(peak),
+                       QStringLiteral("u reads \"%1\" but udach \"%2\"").arg(uText, c.udach->text()));
         }
         if (const auto z = numberIn(c.z->text()))
             expect(*z >= 0.0, QStringLiteral("the impedance z is negative: %1").arg(c.z->text()));
@@ -679,6 +696,40 @@ private:
                    QStringLiteral("%1 has left the centre of the diagram").arg(phasor->objectName()));
         }
         infiniteTips_ += infinite ? 1 : 0;
+        // Every step, even one that fails later, first shows each phasor whose curve is on and
+        // hides the others. No action changes a curve switch after its last step.
+        if (stepped) {
+            for (auto [box, phasor] : {std::pair{c.Check2, c.lu}, {c.Check3, c.li}, {c.Check5, c.lur},
+                                       {c.Check6, c.luc}, {c.Check7, c.lul}})
+                expect(phasor->isVisible() == box->isChecked(),
+                       QStringLiteral("%1 is %2 after a step with %3 %4")
+                           .arg(phasor->objectName(), phasor->isVisible() ? "shown" : "hidden", box->objectName(),
+                                box->isChecked() ? "checked" : "unchecked"));
+        }
+        // After the loop's own ticks, without a message, the phasors of the applied voltage and
+        // the current stand at the step takt: θ = P·(takt / 785.3981635), θi = θ − φ·π/180.
+        const auto periods = numberIn(c.perioden->text());
+        const auto phi = numberIn(c.phi->text());
+        if (waited_ && stepped && messagesOfAction == 0 && c.Check11->isChecked() && periods && phi) {
+            const double theta = *periods * (takt / 785.3981635);
+            const double thetaI = *phi * (3.141592654 / -180.0) + theta;
+            for (auto [box, phasor, angle] : {std::tuple{c.Check2, c.lu, theta}, {c.Check3, c.li, thetaI}}) {
+                if (!box->isChecked())
+                    continue;
+                ++tipChecks_;
+                const double x = 1400.0 + 1400.0 * std::cos(angle);
+                const double y = 1400.0 - 1400.0 * std::sin(angle);
+                expect(std::fabs(phasor->property("X1").toFloat() - x) < 0.01 &&
+                           std::fabs(phasor->property("Y1").toFloat() - y) < 0.01,
+                       QStringLiteral("the tip of %1 stands at (%2, %3), not at (%4, %5) of step %6")
+                           .arg(phasor->objectName())
+                           .arg(double(phasor->property("X1").toFloat()))
+                           .arg(double(phasor->property("Y1").toFloat()))
+                           .arg(x)
+                           .arg(y)
+                           .arg(takt));
+            }
+        }
         // The applied voltage and the current are unit phasors: their tips stay on the circle of
         // radius 1400, to within the float precision of coordinates up to 2800 (1e-3 twip).
         for (const ui::LineElement* phasor : {c.lu, c.li}) {
@@ -821,6 +872,7 @@ private:
     bool waited_ = false;
     long loopWaits_ = 0;
     mutable long infiniteTips_ = 0;
+    mutable long tipChecks_ = 0;
     qint64 slowest_ = -1;
     QString slowestAction_;
 };
