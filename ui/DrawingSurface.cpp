@@ -1,5 +1,6 @@
 #include "ui/DrawingSurface.h"
 
+#include "ui/Element.h"
 #include "ui/Twips.h"
 
 #include <QGuiApplication>
@@ -9,13 +10,21 @@
 #include <QStyle>
 #include <qdrawutil.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <utility>
+#include <vector>
 
 namespace ui {
 
 DrawingSurface::DrawingSurface(const QString& name, QWidget* parent)
     : QWidget(parent), elements_([this](const QRect& r) { invalidate(r); })
 {
+    elements_.setOnUnsettled([this] {
+        if (elements_.settled() < baseCount_)
+            baseValid_ = false;
+    });
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_StaticContents);
@@ -36,12 +45,14 @@ void DrawingSurface::resizeEvent(QResizeEvent* event)
         painter.drawImage(0, 0, image_);
     }
     image_ = image;
+    baseValid_ = false;
     QWidget::resizeEvent(event);
 }
 
 void DrawingSurface::cls()
 {
     image_.fill(background());
+    baseValid_ = false;
     invalidate(QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize()));
 }
 
@@ -63,9 +74,69 @@ void DrawingSurface::pset(float x, float y, QRgb colour)
     int px = 0, py = 0;
     if (!toDevice(x, y, px, py))
         return;
-    reinterpret_cast<QRgb*>(image_.scanLine(py))[px] = colour | 0xff000000u;
+    const QRgb pixel = colour | 0xff000000u;
+    reinterpret_cast<QRgb*>(image_.scanLine(py))[px] = pixel;
     const double ratio = image_.devicePixelRatio();
-    invalidate(QRect(int(px / ratio), int(py / ratio), 1, 1));
+    const QRect at(int(px / ratio), int(py / ratio), 1, 1);
+    if (baseValid_) {
+        if (underBaseElement(at))
+            baseDirty_ |= at;
+        else
+            reinterpret_cast<QRgb*>(base_.scanLine(py))[px] = pixel;
+    }
+    invalidate(at);
+}
+
+bool DrawingSurface::underBaseElement(const QRect& drawingPixels) const
+{
+    const int x = drawingPixels.x(), y = drawingPixels.y();
+    if (x < 0 || y < 0 || x >= baseMaskWidth_ || std::size_t(y) * std::size_t(baseMaskWidth_) >= baseMask_.size())
+        return true;
+    return baseMask_[std::size_t(y) * std::size_t(baseMaskWidth_) + std::size_t(x)] != 0;
+}
+
+void DrawingSurface::prepareBase()
+{
+    if (baseValid_) {
+        if (!baseDirty_.isEmpty())
+            composeBase(std::exchange(baseDirty_, QRect()));
+        return;
+    }
+    if (base_.size() == image_.size() && base_.format() == image_.format()
+        && base_.devicePixelRatio() == image_.devicePixelRatio())
+        std::memcpy(base_.bits(), image_.constBits(), std::size_t(image_.sizeInBytes()));
+    else
+        base_ = image_.copy();
+    baseCount_ = elements_.settled();
+    baseDirty_ = QRect();
+
+    const QRect all(QPoint(0, 0), image_.deviceIndependentSize().toSize());
+    baseMaskWidth_ = all.width();
+    baseMask_.assign(std::size_t(all.width()) * std::size_t(all.height()), 0);
+    for (std::size_t i = 0; i < baseCount_; ++i) {
+        const Element& element = elements_.at(i);
+        if (!element.isVisible())
+            continue;
+        const QRect covered = element.pixelBounds() & all;
+        for (int y = covered.top(); y <= covered.bottom(); ++y)
+            std::fill_n(baseMask_.begin() + std::ptrdiff_t(y) * all.width() + covered.left(), covered.width(), 1);
+    }
+    QPainter painter(&base_);
+    elements_.paint(painter, all, 0, baseCount_);
+    baseValid_ = true;
+}
+
+void DrawingSurface::composeBase(const QRect& drawingPixels)
+{
+    const double ratio = image_.devicePixelRatio();
+    const QRectF source(drawingPixels.x() * ratio, drawingPixels.y() * ratio, drawingPixels.width() * ratio,
+                        drawingPixels.height() * ratio);
+    QPainter painter(&base_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QRectF(drawingPixels), image_, source);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setClipRect(drawingPixels);
+    elements_.paint(painter, drawingPixels, 0, baseCount_);
 }
 
 QRgb DrawingSurface::pixelAt(float x, float y) const
@@ -76,31 +147,73 @@ QRgb DrawingSurface::pixelAt(float x, float y) const
     return image_.pixel(px, py) & 0x00ffffffu;
 }
 
+namespace {
+
+// The surfaces whose changes no refresh or flush has shown yet.
+std::vector<DrawingSurface*>& withChanges()
+{
+    static std::vector<DrawingSurface*> surfaces;
+    return surfaces;
+}
+
+} // namespace
+
+DrawingSurface::~DrawingSurface()
+{
+    if (!dirty_.isEmpty())
+        takeDirty();
+}
+
+// The changed pixels are kept as one rectangle: Qt repaints and flushes a rectangle much
+// faster than a region of several, whose few pixels fewer gain nothing.
 void DrawingSurface::invalidate(const QRect& drawingPixels)
 {
-    dirty_ |= drawingPixels.translated(kBorder, kBorder) & rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
-    if (!flushQueued_ && !dirty_.isEmpty()) {
+    const QRect area = drawingPixels.translated(kBorder, kBorder) & rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
+    if (area.isEmpty())
+        return;
+    if (dirty_.isEmpty())
+        withChanges().push_back(this);
+    dirty_ |= area;
+    if (!flushQueued_) {
         // Whatever no refresh shows is shown when the running handler returns.
         flushQueued_ = true;
         QMetaObject::invokeMethod(this, &DrawingSurface::flush, Qt::QueuedConnection);
     }
 }
 
+QRect DrawingSurface::takeDirty()
+{
+    auto& surfaces = withChanges();
+    surfaces.erase(std::remove(surfaces.begin(), surfaces.end(), this), surfaces.end());
+    return std::exchange(dirty_, QRect());
+}
+
 void DrawingSurface::flush()
 {
     flushQueued_ = false;
     if (!dirty_.isEmpty())
-        update(dirty_);
-    dirty_ = QRect();
+        update(takeDirty());
 }
 
 void DrawingSurface::refresh()
 {
     if (dirty_.isEmpty())
         return;
-    const QRect region = dirty_;
-    dirty_ = QRect();
-    repaint(region);
+    // Showing pixels costs mostly the one flush to the screen, whatever it carries: the
+    // changes still unshown on the other surfaces of the window go out with this one, so
+    // that their own refresh, due next, finds nothing left to show.
+    if (isVisible() && updatesEnabled()) {
+        const QWidget* top = window();
+        auto& surfaces = withChanges();
+        for (std::size_t i = 0; i < surfaces.size();) {
+            DrawingSurface* other = surfaces[i];
+            if (other != this && other->window() == top)
+                other->update(other->takeDirty()); // leaves the list
+            else
+                ++i;
+        }
+    }
+    repaint(takeDirty());
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event)
@@ -110,15 +223,18 @@ void DrawingSurface::paintEvent(QPaintEvent* event)
     const QRect inner = rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
     const QRect drawing = (clip & inner).translated(-kBorder, -kBorder);
     if (!drawing.isEmpty()) {
-        const double ratio = image_.devicePixelRatio();
+        prepareBase();
+        const double ratio = base_.devicePixelRatio();
         const QRectF source(drawing.x() * ratio, drawing.y() * ratio, drawing.width() * ratio,
                             drawing.height() * ratio);
-        painter.drawImage(QRectF(drawing.translated(kBorder, kBorder)), image_, source);
-        painter.save();
-        painter.translate(kBorder, kBorder);
-        painter.setClipRect(drawing);
-        elements_.paint(painter, drawing);
-        painter.restore();
+        painter.drawImage(QRectF(drawing.translated(kBorder, kBorder)), base_, source);
+        if (baseCount_ < elements_.count()) {
+            painter.save();
+            painter.translate(kBorder, kBorder);
+            painter.setClipRect(drawing);
+            elements_.paint(painter, drawing, baseCount_, elements_.count());
+            painter.restore();
+        }
     }
     if (!inner.contains(clip))
         qDrawShadePanel(&painter, rect(), palette(), true, kBorder);

@@ -5,18 +5,23 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cstddef>
+#include <vector>
+
 namespace ui {
 
 // A drawing surface that keeps what is plotted in a persistent image, at the screen's
 // device pixel ratio. Points are plotted in twips of its drawing area; its line and shape
 // elements are painted over the image, so clearing leaves them. A refresh repaints at once,
-// but only the pixels changed since the last one.
+// but only the pixels changed since the last one; whatever no refresh shows is shown when
+// the running handler returns.
 class DrawingSurface : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kBorder = 2; // sunken border around the drawing area, in pixels
 
     explicit DrawingSurface(const QString& name, QWidget* parent = nullptr);
+    ~DrawingSurface() override;
 
     ElementLayer& elements() { return elements_; }
 
@@ -36,13 +41,29 @@ protected:
 
 private:
     void invalidate(const QRect& drawingPixels);
+    QRect takeDirty();
     void flush();
     bool toDevice(float x, float y, int& px, int& py) const;
+    void prepareBase();
+    void composeBase(const QRect& drawingPixels);
+    bool underBaseElement(const QRect& drawingPixels) const;
 
     QImage image_;
     ElementLayer elements_;
     QRect dirty_; // widget pixels changed since the last refresh or flush
     bool flushQueued_ = false;
+
+    // What a repaint shows but the elements that change: the image with the first
+    // `baseCount_` elements (those that have not changed since added: axes, circle) painted
+    // over it. Points that fall clear of those elements are plotted into it at once; the
+    // rest of it is composed again where needed before it is shown.
+    QImage base_;
+    std::size_t baseCount_ = 0;
+    bool baseValid_ = false;
+    QRect baseDirty_; // drawing pixels of base_ to compose again
+    // Which drawing pixels those elements may cover, row by row.
+    std::vector<unsigned char> baseMask_;
+    int baseMaskWidth_ = 0;
 };
 
 } // namespace ui

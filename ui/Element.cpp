@@ -18,7 +18,7 @@ void Element::after(const QRect& old)
     if (!layer_)
         return;
     const QRect now = before();
-    layer_->invalidate(old.united(now));
+    layer_->changed(*this, old.united(now));
 }
 
 } // namespace ui

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QRect>
 
+#include <cstddef>
+
 class QPainter;
 
 namespace ui {
@@ -31,6 +33,7 @@ protected:
 
 private:
     ElementLayer* layer_ = nullptr;
+    std::size_t index_ = 0; // its place in the layer's painting order
     bool visible_ = true;
 };
 

@@ -46,6 +46,14 @@ LineElement::LineElement(const QString& name, float x1, float y1, float x2, floa
     : Element(parent), x1_(x1), y1_(y1), x2_(x2), y2_(y2)
 {
     setObjectName(name);
+    updatePen();
+    bounds_ = computeBounds();
+}
+
+void LineElement::updatePen()
+{
+    pen_ = QPen(color_, width_, Qt::SolidLine, Qt::SquareCap);
+    pen_.setCosmetic(true);
 }
 
 void LineElement::change(float& field, float value)
@@ -54,6 +62,7 @@ void LineElement::change(float& field, float value)
         return;
     const QRect old = before();
     field = value;
+    bounds_ = computeBounds();
     after(old);
 }
 
@@ -62,6 +71,7 @@ void LineElement::setColor(const QColor& colour)
     if (colour == color_)
         return;
     color_ = colour;
+    updatePen();
     after(before());
 }
 
@@ -71,19 +81,21 @@ void LineElement::setWidth(int pixels)
         return;
     const QRect old = before();
     width_ = pixels;
+    updatePen();
+    bounds_ = computeBounds();
     after(old);
 }
 
 void LineElement::paint(QPainter& painter) const
 {
-    QPen pen(color_, width_, Qt::SolidLine, Qt::SquareCap);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
+    painter.setPen(pen_);
     if (const auto line = clipped(twipsToPixels(x1_, y1_), twipsToPixels(x2_, y2_)))
         painter.drawLine(*line);
 }
 
-QRect LineElement::pixelBounds() const
+QRect LineElement::pixelBounds() const { return bounds_; }
+
+QRect LineElement::computeBounds() const
 {
     // Tips far off the surface (huge amplitudes) are clamped: nothing there is visible.
     auto clamp = [](double v) { return std::isfinite(v) ? std::clamp(v, -kFar, kFar) : 0.0; };

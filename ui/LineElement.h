@@ -3,6 +3,7 @@
 #include "ui/Element.h"
 
 #include <QColor>
+#include <QPen>
 
 namespace ui {
 
@@ -39,9 +40,14 @@ public:
 private:
     void change(float& field, float value);
 
+    void updatePen();
+    QRect computeBounds() const;
+
     float x1_, y1_, x2_, y2_;
     QColor color_ = Qt::black;
     int width_ = 1;
+    QPen pen_;     // made from colour and width once, not at every paint
+    QRect bounds_; // pixelBounds(), kept up to date with the end points and the width
 };
 
 } // namespace ui
