@@ -14,11 +14,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QImage>
-#include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QWindow>
 
 #include <algorithm>
@@ -28,6 +27,7 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <numeric>
 #include <spawn.h>
 #include <string>
@@ -131,28 +131,44 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        painter.drawImage(event->rect(), image_, event->rect());
+        for (const QRect& rect : event->region())
+            painter.drawImage(rect, image_, rect);
     }
 
 private:
     QImage image_;
 };
 
-// Records the rectangles a widget repaints.
+// Records, in order, the rectangles that the watched widgets repaint.
 class PaintRecorder : public QObject {
 public:
-    explicit PaintRecorder(QWidget* widget) : widget_(widget) { widget_->installEventFilter(this); }
-    ~PaintRecorder() override { widget_->removeEventFilter(this); }
+    explicit PaintRecorder(std::vector<QWidget*> widgets) : widgets_(std::move(widgets))
+    {
+        for (QWidget* widget : widgets_)
+            widget->installEventFilter(this);
+    }
+    ~PaintRecorder() override
+    {
+        for (QWidget* widget : widgets_)
+            widget->removeEventFilter(this);
+    }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == widget_ && event->type() == QEvent::Paint)
-            rects.push_back(static_cast<QPaintEvent*>(event)->rect());
+        if (event->type() == QEvent::Paint) {
+            const auto at = std::find(widgets_.begin(), widgets_.end(), watched);
+            if (at != widgets_.end())
+                repaints.push_back({std::size_t(at - widgets_.begin()), static_cast<QPaintEvent*>(event)->region()});
+        }
         return false;
     }
-    std::vector<QRect> rects;
+    struct Repaint {
+        std::size_t widget;
+        QRegion region;
+    };
+    std::vector<Repaint> repaints;
 
 private:
-    QWidget* widget_;
+    std::vector<QWidget*> widgets_;
 };
 
 struct Options {
@@ -170,15 +186,17 @@ struct Report {
 
     void header()
     {
-        std::printf("%-58s %12s %6s   %-26s %s\n", "case", "median", "runs", "target", "");
+        std::printf("%-52s %11s %11s %6s   %-27s\n", "case", "median wall", "median CPU", "runs", "target");
     }
-    void line(const std::string& name, double value, const char* unit, int runs, const std::string& target,
+    void line(const std::string& name, double wall, double cpu, const char* unit, int runs, const std::string& target,
               Verdict verdict)
     {
         const char* word = verdict == Verdict::Holds ? "holds" : verdict == Verdict::Fails ? "FAILS" : "";
         if (verdict == Verdict::Fails)
             ++failures;
-        std::printf("%-58s %9.3f %-2s %6d   %-26s %s\n", name.c_str(), value, unit, runs, target.c_str(), word);
+        auto value = [unit](double v) { return v < 0 ? std::string("-") : format("%8.3f", v) + " " + unit; };
+        std::printf("%-52s %11s %11s %6d   %-27s %s\n", name.c_str(), value(wall).c_str(), value(cpu).c_str(), runs,
+                    target.c_str(), word);
         std::fflush(stdout);
     }
     void note(const std::string& text)
@@ -186,14 +204,15 @@ struct Report {
         std::printf("    %s\n", text.c_str());
         std::fflush(stdout);
     }
+    static std::string format(const char* pattern, double value)
+    {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, pattern, value);
+        return buffer;
+    }
 };
 
-std::string format(const char* pattern, double value)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, pattern, value);
-    return buffer;
-}
+std::string format(const char* pattern, double value) { return Report::format(pattern, value); }
 
 Verdict judge(bool holds, bool applies) { return applies ? (holds ? Verdict::Holds : Verdict::Fails) : Verdict::Info; }
 
@@ -217,49 +236,99 @@ void setCurves(const Controls& c, std::initializer_list<QCheckBox*> on)
         box->setChecked(std::find(on.begin(), on.end(), box) != on.end());
 }
 
-// Wall time of each of `runs` plots, each after the event loop has settled.
-std::vector<double> timePlots(Form1& form, int runs)
+struct Timing {
+    std::vector<double> wall, cpu;
+};
+
+// One plot, timed; the event loop settles afterwards (untimed).
+void timePlot(Form1& form, Timing& timing)
 {
-    std::vector<double> times;
+    const double cpu = cpuMs();
+    const auto start = Clock::now();
+    form.plotter().Command1_Click();
+    timing.wall.push_back(msSince(start));
+    timing.cpu.push_back(cpuMs() - cpu);
+    settle();
+}
+
+// The floor of a refresh case: bare widgets of the drawing surfaces' sizes that repaint the
+// same rectangles, in the same order, one repaint each.
+class Floor {
+public:
+    Floor(const std::vector<QWidget*>& surfaces, std::vector<PaintRecorder::Repaint> repaints)
+        : repaints_(std::move(repaints))
+    {
+        int x = surfaces.front()->window()->frameGeometry().right() + 10; // beside the window
+        for (QWidget* surface : surfaces) {
+            bare_.push_back(std::make_unique<BareSurface>(surface->size()));
+            bare_.back()->move(x, 0);
+            x += surface->width() + 10;
+            bare_.back()->show();
+        }
+        for (auto& bare : bare_)
+            waitExposed(*bare);
+        run(); // warm-up
+    }
+    std::size_t count() const { return repaints_.size(); }
+    void time(Timing& timing)
+    {
+        const double cpu = cpuMs();
+        const auto start = Clock::now();
+        run();
+        timing.wall.push_back(msSince(start));
+        timing.cpu.push_back(cpuMs() - cpu);
+        settle();
+    }
+
+private:
+    void run()
+    {
+        for (const auto& repaint : repaints_)
+            bare_[repaint.widget]->repaint(repaint.region);
+    }
+    std::vector<PaintRecorder::Repaint> repaints_;
+    std::vector<std::unique_ptr<BareSurface>> bare_;
+};
+
+// A plot without a display to refresh: judged on the processor time it takes (on an idle
+// machine the same as its wall time; on a shared one the wall time also waits for a core).
+void plainPlotCase(const std::string& name, Form1& form, int runs, Report& report)
+{
+    Timing plots;
     form.plotter().Command1_Click(); // warm-up
     settle();
+    for (int i = 0; i < runs; ++i)
+        timePlot(form, plots);
+    const double cpu = median(plots.cpu);
+    report.line(name, median(plots.wall), cpu, "ms", runs, "<= 10 ms (CPU)", judge(cpu <= 10.0, true));
+}
+
+// A plot that refreshes: judged on its wall time against the floor, each run of the plot
+// followed by a run of the floor so that both meet the same load, by the median of the
+// ratios of those pairs. The target applies where a refresh goes to a display server.
+void refreshPlotCase(const std::string& name, Form1& form, const std::vector<QWidget*>& surfaces, int runs,
+                     bool judged, Report& report)
+{
+    std::vector<PaintRecorder::Repaint> repaints;
+    {
+        PaintRecorder recorder(surfaces);
+        form.plotter().Command1_Click(); // also the warm-up
+        repaints = std::move(recorder.repaints);
+    }
+    settle();
+    Floor floor(surfaces, std::move(repaints));
+    Timing plots, floors;
+    std::vector<double> ratios;
     for (int i = 0; i < runs; ++i) {
-        const auto start = Clock::now();
-        form.plotter().Command1_Click();
-        times.push_back(msSince(start));
-        settle();
+        timePlot(form, plots);
+        floor.time(floors);
+        ratios.push_back(plots.wall.back() / floors.wall.back());
     }
-    return times;
-}
-
-std::vector<QRect> recordPlotRepaints(Form1& form)
-{
-    PaintRecorder recorder(form.controls().Picture1);
-    form.plotter().Command1_Click();
-    auto rects = std::move(recorder.rects);
-    settle();
-    return rects;
-}
-
-// Wall time of repainting the same rectangles on a bare widget, `runs` times.
-std::vector<double> timeFloor(const std::vector<QRect>& rects, QSize size, int runs)
-{
-    BareSurface bare(size);
-    bare.move(0, 0);
-    bare.show();
-    waitExposed(bare);
-    std::vector<double> times;
-    for (int i = -1; i < runs; ++i) { // the first one warms up
-        const auto start = Clock::now();
-        for (const QRect& rect : rects)
-            bare.repaint(rect);
-        if (i >= 0)
-            times.push_back(msSince(start));
-        settle();
-    }
-    bare.hide();
-    settle();
-    return times;
+    const double ratio = median(ratios);
+    report.line(name, median(plots.wall), median(plots.cpu), "ms", runs,
+                format("<= 1.3 x floor: ratio %.2f", ratio), judge(ratio <= 1.3, judged));
+    report.line("   floor: the same " + std::to_string(floor.count()) + " repaints, bare widgets",
+                median(floors.wall), median(floors.cpu), "ms", runs, "", Verdict::Info);
 }
 
 void plotCases(const Options& options, Report& report)
@@ -269,29 +338,32 @@ void plotCases(const Options& options, Report& report)
     if (!w.exposed)
         report.note("warning: the window was not exposed; refreshes may not repaint");
     const Controls& c = w.c;
-    const bool headless = !options.xvfb;
+    const bool ratioJudged = options.xvfb;
+    const std::vector<QWidget*> picture1{c.Picture1}, picture2{c.Picture2}, both{c.Picture1, c.Picture2};
 
-    // 1 and 2: the steady-state plot, all six curves on.
+    // 1 and 2: the steady-state plot, all six curves on; with the phasors off (no refresh
+    // but those of Check9) and on, as the window opens (a refresh of Picture2 every step).
     setCurves(c, {c.Check2, c.Check3, c.Check4, c.Check5, c.Check6, c.Check7});
     c.Check9->setChecked(false);
-    settle();
     if (options.wants('1')) {
-        const auto times = timePlots(w.form, options.runs);
-        const double m = median(times);
-        report.line("1  steady-state plot, six curves, Check9 off", m, "ms", int(times.size()), "<= 10 ms",
-                    judge(m <= 10.0, headless));
+        c.Check11->setChecked(false);
+        settle();
+        plainPlotCase("1  steady-state plot, 6 curves, Check9 off, Check11 off", w.form, options.runs, report);
+        c.Check11->setChecked(true);
+        settle();
+        refreshPlotCase("1+ the same with Check11 on (Picture2 refreshed)", w.form, picture2, options.runs,
+                        ratioJudged, report);
     }
     c.Check9->setChecked(true);
-    settle();
     if (options.wants('2')) {
-        const auto rects = recordPlotRepaints(w.form);
-        const auto times = timePlots(w.form, options.runs);
-        const auto floor = timeFloor(rects, c.Picture1->size(), options.runs);
-        const double m = median(times), f = median(floor);
-        report.line("2  steady-state plot, six curves, Check9 on", m, "ms", int(times.size()),
-                    "<= 1.3 x floor = " + format("%.2f ms", 1.3 * f), judge(m <= 1.3 * f, true));
-        report.line("   floor: " + std::to_string(rects.size()) + " repaints of a bare widget", f, "ms",
-                    int(floor.size()), format("ratio %.2f", m / f), Verdict::Info);
+        c.Check11->setChecked(false);
+        settle();
+        refreshPlotCase("2  steady-state plot, 6 curves, Check9 on, Check11 off", w.form, picture1, options.runs,
+                        ratioJudged, report);
+        c.Check11->setChecked(true);
+        settle();
+        refreshPlotCase("2+ the same with Check11 on (both refreshed)", w.form, both, options.runs, ratioJudged,
+                        report);
     }
 
     // 3: the switch-on plot, voltage, current and power on.
@@ -301,24 +373,10 @@ void plotCases(const Options& options, Report& report)
     setCurves(c, {c.Check2, c.Check3, c.Check4});
     c.Check9->setChecked(false);
     settle();
-    {
-        const auto times = timePlots(w.form, options.runs);
-        const double m = median(times);
-        report.line("3a switch-on plot, three curves, Check9 off", m, "ms", int(times.size()), "<= 10 ms",
-                    judge(m <= 10.0, headless));
-    }
+    plainPlotCase("3a switch-on plot, 3 curves, Check9 off", w.form, options.runs, report);
     c.Check9->setChecked(true);
     settle();
-    {
-        const auto rects = recordPlotRepaints(w.form);
-        const auto times = timePlots(w.form, options.runs);
-        const auto floor = timeFloor(rects, c.Picture1->size(), options.runs);
-        const double m = median(times), f = median(floor);
-        report.line("3b switch-on plot, three curves, Check9 on", m, "ms", int(times.size()),
-                    "<= 1.3 x floor = " + format("%.2f ms", 1.3 * f), judge(m <= 1.3 * f, true));
-        report.line("   floor: " + std::to_string(rects.size()) + " repaints of a bare widget", f, "ms",
-                    int(floor.size()), format("ratio %.2f", m / f), Verdict::Info);
-    }
+    refreshPlotCase("3b switch-on plot, 3 curves, Check9 on", w.form, picture1, options.runs, ratioJudged, report);
     if (dialogs.messages != 1)
         report.note("note: " + std::to_string(dialogs.messages) + " message boxes were answered (1 expected)");
 }
@@ -343,11 +401,12 @@ void tickCase(Report& report)
         QApplication::processEvents();
         perTick.push_back(cpuMs() - start);
     }
-    const double m = median(perTick);
-    report.line("4  animation tick, initial window (CPU time)", m, "ms", ticks, "<= 0.2 ms",
-                judge(m <= 0.2, true));
-    report.note(format("mean %.4f ms a tick: ", mean(perTick)) +
-                format("%.1f %% of a core at a 10 ms delay", mean(perTick) / 10.0 * 100.0));
+    // The mean too: the tick that wraps the cycle clears and repaints the whole surface.
+    const double m = median(perTick), average = mean(perTick);
+    report.line("4  animation tick, initial window", -1, m, "ms", ticks, "<= 0.2 ms (CPU), mean too",
+                judge(m <= 0.2 && average <= 0.2, true));
+    report.note(format("mean %.4f ms a tick: ", average) +
+                format("%.1f %% of a core at a 10 ms delay", average / 10.0 * 100.0));
     if (dialogs.messages != 0)
         report.note("note: " + std::to_string(dialogs.messages) + " message boxes were answered (none expected)");
 }
@@ -407,9 +466,9 @@ void startupCase(const Options& options, Report& report)
         bareTimes.push_back(b);
     }
     const double m = median(programTimes), b = median(bareTimes);
-    report.line("5  start-up to the first frame (from outside)", m, "ms", int(programTimes.size()),
+    report.line("5  start-up to the first frame (from outside)", m, -1, "ms", int(programTimes.size()),
                 "<= 1.5 x bare = " + format("%.1f ms", 1.5 * b), judge(m <= 1.5 * b, options.xvfb));
-    report.line("   bare Qt window with one label", b, "ms", int(bareTimes.size()), format("ratio %.2f", m / b),
+    report.line("   bare Qt window with one label", b, -1, "ms", int(bareTimes.size()), format("ratio %.2f", m / b),
                 Verdict::Info);
 }
 
@@ -450,7 +509,7 @@ void memoryReport(Report& report)
         return;
     }
     const double growthMb = double(after - first) / 1024.0;
-    report.line("6  peak RSS growth: plot + 10,000 ticks after first plot", growthMb, "MB", 1, "<= 2 MB",
+    report.line("6  peak RSS growth, plot + 10,000 ticks", growthMb, -1, "MB", 1, "<= 2 MB",
                 judge(growthMb <= 2.0, true));
     report.note(format("peak RSS after the first plot %.1f MB, ", double(first) / 1024.0) +
                 format("after the plot and the ticks %.1f MB", double(after) / 1024.0));
@@ -491,10 +550,10 @@ int main(int argc, char* argv[])
         plotCases(options, report);
     if (options.wants('4'))
         tickCase(report);
-    if (options.wants('6') && !options.xvfb)
-        memoryReport(report);
     if (options.wants('5'))
         startupCase(options, report);
+    if (options.wants('6') && !options.xvfb)
+        memoryReport(report);
     std::printf("%s\n", report.failures ? "Some targets do not hold." : "Every target that applies holds.");
     return report.failures ? 1 : 0;
 }

@@ -221,23 +221,23 @@ void DrawingSurface::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect clip = event->rect();
     const QRect inner = rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
-    const QRect drawing = (clip & inner).translated(-kBorder, -kBorder);
-    if (!drawing.isEmpty()) {
-        prepareBase();
-        const double ratio = base_.devicePixelRatio();
-        const QRectF source(drawing.x() * ratio, drawing.y() * ratio, drawing.width() * ratio,
-                            drawing.height() * ratio);
-        painter.drawImage(QRectF(drawing.translated(kBorder, kBorder)), base_, source);
-        if (baseCount_ < elements_.count()) {
-            painter.save();
-            painter.translate(kBorder, kBorder);
-            painter.setClipRect(drawing);
-            elements_.paint(painter, drawing, baseCount_, elements_.count());
-            painter.restore();
-        }
-    }
-    if (!inner.contains(clip))
+    const bool withBorder = !inner.contains(clip);
+    if (withBorder) // outside the drawing area: what follows never covers it
         qDrawShadePanel(&painter, rect(), palette(), true, kBorder);
+    const QRect drawing = (clip & inner).translated(-kBorder, -kBorder);
+    if (drawing.isEmpty())
+        return;
+    prepareBase();
+    const double ratio = base_.devicePixelRatio();
+    const QRectF source(drawing.x() * ratio, drawing.y() * ratio, drawing.width() * ratio, drawing.height() * ratio);
+    painter.drawImage(QRectF(drawing.translated(kBorder, kBorder)), base_, source);
+    if (baseCount_ < elements_.count()) {
+        painter.translate(kBorder, kBorder);
+        // Qt clips painting to the repainted rectangle already; the border needs its own.
+        if (withBorder)
+            painter.setClipRect(drawing);
+        elements_.paint(painter, drawing, baseCount_, elements_.count());
+    }
 }
 
 } // namespace ui
