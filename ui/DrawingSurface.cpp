@@ -147,73 +147,30 @@ QRgb DrawingSurface::pixelAt(float x, float y) const
     return image_.pixel(px, py) & 0x00ffffffu;
 }
 
-namespace {
-
-// The surfaces whose changes no refresh or flush has shown yet.
-std::vector<DrawingSurface*>& withChanges()
-{
-    static std::vector<DrawingSurface*> surfaces;
-    return surfaces;
-}
-
-} // namespace
-
-DrawingSurface::~DrawingSurface()
-{
-    if (!dirty_.isEmpty())
-        takeDirty();
-}
-
 // The changed pixels are kept as one rectangle: Qt repaints and flushes a rectangle much
 // faster than a region of several, whose few pixels fewer gain nothing.
 void DrawingSurface::invalidate(const QRect& drawingPixels)
 {
-    const QRect area = drawingPixels.translated(kBorder, kBorder) & rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
-    if (area.isEmpty())
-        return;
-    if (dirty_.isEmpty())
-        withChanges().push_back(this);
-    dirty_ |= area;
-    if (!flushQueued_) {
+    dirty_ |= drawingPixels.translated(kBorder, kBorder) & rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
+    if (!flushQueued_ && !dirty_.isEmpty()) {
         // Whatever no refresh shows is shown when the running handler returns.
         flushQueued_ = true;
         QMetaObject::invokeMethod(this, &DrawingSurface::flush, Qt::QueuedConnection);
     }
 }
 
-QRect DrawingSurface::takeDirty()
-{
-    auto& surfaces = withChanges();
-    surfaces.erase(std::remove(surfaces.begin(), surfaces.end(), this), surfaces.end());
-    return std::exchange(dirty_, QRect());
-}
-
 void DrawingSurface::flush()
 {
     flushQueued_ = false;
     if (!dirty_.isEmpty())
-        update(takeDirty());
+        update(std::exchange(dirty_, QRect()));
 }
 
 void DrawingSurface::refresh()
 {
     if (dirty_.isEmpty())
         return;
-    // Showing pixels costs mostly the one flush to the screen, whatever it carries: the
-    // changes still unshown on the other surfaces of the window go out with this one, so
-    // that their own refresh, due next, finds nothing left to show.
-    if (isVisible() && updatesEnabled()) {
-        const QWidget* top = window();
-        auto& surfaces = withChanges();
-        for (std::size_t i = 0; i < surfaces.size();) {
-            DrawingSurface* other = surfaces[i];
-            if (other != this && other->window() == top)
-                other->update(other->takeDirty()); // leaves the list
-            else
-                ++i;
-        }
-    }
-    repaint(takeDirty());
+    repaint(std::exchange(dirty_, QRect()));
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event)

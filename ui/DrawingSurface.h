@@ -21,7 +21,6 @@ public:
     static constexpr int kBorder = 2; // sunken border around the drawing area, in pixels
 
     explicit DrawingSurface(const QString& name, QWidget* parent = nullptr);
-    ~DrawingSurface() override;
 
     ElementLayer& elements() { return elements_; }
 
@@ -41,7 +40,6 @@ protected:
 
 private:
     void invalidate(const QRect& drawingPixels);
-    QRect takeDirty();
     void flush();
     bool toDevice(float x, float y, int& px, int& py) const;
     void prepareBase();
