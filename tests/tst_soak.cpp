@@ -3,7 +3,7 @@
 // slider and lets the animation run, while the answers to every message box and colour
 // chooser come automatically. After every action the window must still make sense.
 //
-//   WELLGRAT_SOAK_ACTIONS  number of actions (default 2000)
+//   WELLGRAT_SOAK_ACTIONS  number of actions (default 3000)
 //   WELLGRAT_SOAK_SEED     seed of the random generator (default 20240611)
 //
 // A failing run prints its seed and its last actions. The same seed always gives the same
@@ -25,7 +25,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QRegion>
+#include <QScreen>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -42,7 +45,7 @@
 
 namespace {
 
-constexpr int kDefaultActions = 2000;
+constexpr int kDefaultActions = 3000;
 constexpr quint32 kDefaultSeed = 20240611;
 constexpr int kLogLength = 30;
 
@@ -140,6 +143,7 @@ public:
                 .arg(tipChecks_),
             QStringLiteral("%1 plots (%2 without a message)").arg(plots_).arg(plotsDrawn_),
             QStringLiteral("%1 colour choices").arg(colourChoices_),
+            QStringLiteral("%1 close looks at the drawing surfaces").arg(looks_),
             QStringLiteral("%1 message boxes (at most %2 open at once)").arg(messages_).arg(maxOpen_),
             QStringLiteral("%1 actions left an infinite phasor tip").arg(infiniteTips_),
             QStringLiteral("slowest action %1 ms: %2").arg(slowest_).arg(slowestAction_),
@@ -346,7 +350,7 @@ private:
             {200, 80, &Soak::mendField},   {150, 220, &Soak::typeIntoField}, {10, 50, &Soak::pasteIntoField},
             {15, 60, &Soak::eraseField},   {40, 70, &Soak::editField},       {200, 210, &Soak::clickCheckBox},
             {10, 7, &Soak::plot},          {30, 33, &Soak::clearSurfaces},   {40, 40, &Soak::chooseColour},
-            {80, 70, &Soak::moveSlider},   {220, 150, &Soak::waitForTicks},  {5, 10, &Soak::paintWindow},
+            {80, 70, &Soak::moveSlider},   {220, 150, &Soak::waitForTicks},  {15, 15, &Soak::paintWindow},
             {25, 0, &Soak::startLoop},
         };
         int total = 0;
@@ -537,7 +541,7 @@ private:
         } else {
             QTest::keyClick(box, Qt::Key_Space);
         }
-        if (box->isChecked() == before && box != c.Check10)
+        if (box->isChecked() == before)
             setFault(QStringLiteral("the click did not change %1").arg(box->objectName()));
     }
 
@@ -622,10 +626,53 @@ private:
         QTest::qWait(ms);
     }
 
+    // Paints the whole window afresh, and, once the animation stands still and every pending
+    // repaint is done, compares what the screen shows of both drawing surfaces with what they
+    // hold: the plotted image with the line and shape elements over it.
     void paintWindow()
     {
-        note(QStringLiteral("paint the whole window"));
+        note(QStringLiteral("paint the whole window and look at the drawing surfaces"));
         (void)form_.grab();
+        if (c.Timer1->isActive())
+            return note(QStringLiteral("  (the loop runs: no close look)"));
+        for (int round = 0; round < 3; ++round)
+            QCoreApplication::processEvents();
+        ++looks_;
+        for (ui::DrawingSurface* surface : {c.Picture1, c.Picture2})
+            setFault(shownDiffers(surface));
+    }
+
+    QString shownDiffers(ui::DrawingSurface* surface) const
+    {
+        QImage expected = surface->image().convertToFormat(QImage::Format_RGB32);
+        {
+            QPainter painter(&expected);
+            surface->elements().paint(painter, QRect(QPoint(0, 0), expected.deviceIndependentSize().toSize()));
+        }
+        const int border = ui::DrawingSurface::kBorder;
+        const QPoint topLeft = surface->mapTo(&form_, QPoint(border, border));
+        const QSize size = surface->size() - QSize(2 * border, 2 * border);
+        const QImage shown = form_.screen()
+                                 ->grabWindow(form_.winId(), topLeft.x(), topLeft.y(), size.width(), size.height())
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        if (shown.size() != expected.size())
+            return QStringLiteral("the screen shows %1 in another size").arg(surface->objectName());
+        // Child widgets such as the label "t " stand over the surface.
+        QRegion covered;
+        for (const QWidget* child : surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisible())
+                covered += child->geometry().translated(-border, -border);
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                if (shown.pixel(x, y) != expected.pixel(x, y) && !covered.contains(QPoint(x, y)))
+                    return QStringLiteral("the screen shows pixel (%1, %2) of %3 as %4, but it holds %5")
+                        .arg(x)
+                        .arg(y)
+                        .arg(surface->objectName(), QColor(shown.pixel(x, y)).name(), QColor(expected.pixel(x, y)).name());
+            }
+        }
+        return {};
     }
 
     // ---- the invariants ---------------------------------------------------------------
@@ -873,6 +920,7 @@ private:
     long loopWaits_ = 0;
     mutable long infiniteTips_ = 0;
     mutable long tipChecks_ = 0;
+    long looks_ = 0;
     qint64 slowest_ = -1;
     QString slowestAction_;
 };
