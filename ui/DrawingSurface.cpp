@@ -35,8 +35,22 @@ QColor DrawingSurface::background() const { return palette().color(QPalette::Win
 
 void DrawingSurface::resizeEvent(QResizeEvent* event)
 {
+    fitImage(event->size());
+    QWidget::resizeEvent(event);
+}
+
+// Qt holds a hidden widget's resize event back until it is first shown, but start-up plots
+// its first step before the window is shown: the image is then made from the size already set.
+void DrawingSurface::ensureImage()
+{
+    if (image_.isNull())
+        fitImage(size());
+}
+
+void DrawingSurface::fitImage(const QSize& widgetSize)
+{
     const qreal ratio = screen() ? screen()->devicePixelRatio() : qApp->devicePixelRatio();
-    const QSize inner = event->size() - QSize(2 * kBorder, 2 * kBorder);
+    const QSize inner = widgetSize - QSize(2 * kBorder, 2 * kBorder);
     QImage image(inner.expandedTo(QSize(1, 1)) * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(background());
@@ -46,11 +60,11 @@ void DrawingSurface::resizeEvent(QResizeEvent* event)
     }
     image_ = image;
     baseValid_ = false;
-    QWidget::resizeEvent(event);
 }
 
 void DrawingSurface::cls()
 {
+    ensureImage();
     image_.fill(background());
     baseValid_ = false;
     invalidate(QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize()));
@@ -71,6 +85,7 @@ bool DrawingSurface::toDevice(float x, float y, int& px, int& py) const
 
 void DrawingSurface::pset(float x, float y, QRgb colour)
 {
+    ensureImage();
     int px = 0, py = 0;
     if (!toDevice(x, y, px, py))
         return;
@@ -107,7 +122,10 @@ void DrawingSurface::prepareBase()
         std::memcpy(base_.bits(), image_.constBits(), std::size_t(image_.sizeInBytes()));
     else
         base_ = image_.copy();
-    baseCount_ = elements_.settled();
+    // Painted into the image, an element meets the pixel grid as it does on the screen only
+    // where the device pixel ratio is whole; elsewhere all elements are painted on the screen.
+    const double ratio = image_.devicePixelRatio();
+    baseCount_ = ratio == std::floor(ratio) ? elements_.settled() : 0;
     baseDirty_ = QRect();
 
     const QRect all(QPoint(0, 0), image_.deviceIndependentSize().toSize());
@@ -178,23 +196,23 @@ void DrawingSurface::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect clip = event->rect();
     const QRect inner = rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
-    const bool withBorder = !inner.contains(clip);
-    if (withBorder) // outside the drawing area: what follows never covers it
-        qDrawShadePanel(&painter, rect(), palette(), true, kBorder);
     const QRect drawing = (clip & inner).translated(-kBorder, -kBorder);
-    if (drawing.isEmpty())
-        return;
-    prepareBase();
-    const double ratio = base_.devicePixelRatio();
-    const QRectF source(drawing.x() * ratio, drawing.y() * ratio, drawing.width() * ratio, drawing.height() * ratio);
-    painter.drawImage(QRectF(drawing.translated(kBorder, kBorder)), base_, source);
-    if (baseCount_ < elements_.count()) {
-        painter.translate(kBorder, kBorder);
-        // Qt clips painting to the repainted rectangle already; the border needs its own.
-        if (withBorder)
+    if (!drawing.isEmpty()) {
+        prepareBase();
+        const double ratio = base_.devicePixelRatio();
+        const QRectF source(drawing.x() * ratio, drawing.y() * ratio, drawing.width() * ratio,
+                            drawing.height() * ratio);
+        painter.drawImage(QRectF(drawing.translated(kBorder, kBorder)), base_, source);
+        if (baseCount_ < elements_.count()) {
+            painter.save();
+            painter.translate(kBorder, kBorder);
             painter.setClipRect(drawing);
-        elements_.paint(painter, drawing, baseCount_, elements_.count());
+            elements_.paint(painter, drawing, baseCount_, elements_.count());
+            painter.restore();
+        }
     }
+    if (!inner.contains(clip))
+        qDrawShadePanel(&painter, rect(), palette(), true, kBorder);
 }
 
 } // namespace ui

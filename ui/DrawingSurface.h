@@ -39,6 +39,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void ensureImage();
+    void fitImage(const QSize& widgetSize);
     void invalidate(const QRect& drawingPixels);
     void flush();
     bool toDevice(float x, float y, int& px, int& py) const;
