@@ -681,17 +681,44 @@ private:
                         return true;
             return false;
         };
+        QRect wrong;
+        int count = 0;
+        QPoint first;
         for (int y = 0; y < shown.height(); ++y) {
             for (int x = 0; x < shown.width(); ++x) {
                 const QRgb on = shown.pixel(x, y), held = expected.pixel(x, y);
                 if (on == held || covered.contains(QPoint(x, y)) || (near(shown, x, y, held) && near(expected, x, y, on)))
                     continue;
-                return QStringLiteral("the screen shows pixel (%1, %2) of %3 as %4, but it holds %5")
-                    .arg(x)
-                    .arg(y)
-                    .arg(surface->objectName(), QColor(on).name(), QColor(held).name());
+                if (count++ == 0)
+                    first = QPoint(x, y);
+                wrong |= QRect(x, y, 1, 1);
             }
         }
+        if (count == 0)
+            return {};
+        // What stands there, to tell a stale repaint from a wrong drawing.
+        QStringList elements;
+        for (const QObject* child : surface->children()) {
+            if (const auto* line = qobject_cast<const ui::LineElement*>(child)) {
+                if (line->pixelBounds().intersects(wrong))
+                    elements << QStringLiteral("%1 %2 %3 to (%4, %5)")
+                                    .arg(line->objectName(), line->isVisible() ? "shown" : "hidden", line->color().name())
+                                    .arg(double(line->x1()))
+                                    .arg(double(line->y1()));
+            }
+        }
+        const QRgb on = shown.pixel(first), held = expected.pixel(first);
+        return QStringLiteral("the screen shows pixel (%1, %2) of %3 as %4, but it holds %5; %6 pixels differ "
+                              "within (%7, %8)-(%9, %10); lines there: %11")
+            .arg(first.x())
+            .arg(first.y())
+            .arg(surface->objectName(), QColor(on).name(), QColor(held).name())
+            .arg(count)
+            .arg(wrong.left())
+            .arg(wrong.top())
+            .arg(wrong.right())
+            .arg(wrong.bottom())
+            .arg(elements.join(QStringLiteral(", ")));
         return {};
     }
 
