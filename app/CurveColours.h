@@ -25,7 +25,7 @@ public:
 
 private:
     // A confirmed colour becomes the button's and, where the curve has one, its phasor's.
-    void chooseFor(ui::ColourButton* button, ui::LineElement* phasor);
+    void chooseFor(ui::ColourButton* button, ui::LineElement* phasor, const QCheckBox* curve);
 
     Controls& c;
     QColor lastConfirmed_ = Qt::black; // the dialog opens on the colour last confirmed in it
