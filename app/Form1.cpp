@@ -3,11 +3,13 @@
 #include "animation/AnimationControl.h"
 #include "animation/AnimationStep.h"
 #include "app/CurveColours.h"
+#include "app/WorksheetCopy.h"
 #include "circuit/ParameterInputs.h"
 #include "circuit/StaticAnalysis.h"
 #include "plot/SwitchOnMode.h"
 #include "plot/WaveformPlotter.h"
 #include "ui/ColourButton.h"
+#include "ui/EnterPressesButton.h"
 #include "ui/Twips.h"
 #include "ui/WindowFont.h"
 
@@ -42,7 +44,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     plotter_ = std::make_unique<WaveformPlotter>(c, *analysis_, *stepper_);
     switchOn_ = std::make_unique<SwitchOnMode>(c);
     colours_ = std::make_unique<CurveColours>(c);
+    copy_ = std::make_unique<WorksheetCopy>(c);
     wireEvents(); // after the initial values, so creating the controls raises no event
+    ui::letEnterPressButtons(this);
 }
 
 Form1::~Form1() = default;

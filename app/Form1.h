@@ -13,6 +13,7 @@ class ParameterInputs;
 class StaticAnalysis;
 class SwitchOnMode;
 class WaveformPlotter;
+class WorksheetCopy;
 
 // The one window of the program. Constructing it creates every control in its initial state
 // and wires each event to its handler; Form_Load runs start-up.
@@ -34,6 +35,7 @@ public:
     AnimationStepper& animationStepper() { return *stepper_; }
     AnimationControl& animationControl() { return *animation_; }
     WaveformPlotter& plotter() { return *plotter_; }
+    WorksheetCopy& worksheetCopy() { return *copy_; }
 
 private:
     void wireEvents();
@@ -46,4 +48,5 @@ private:
     std::unique_ptr<WaveformPlotter> plotter_;
     std::unique_ptr<SwitchOnMode> switchOn_;
     std::unique_ptr<CurveColours> colours_;
+    std::unique_ptr<WorksheetCopy> copy_;
 };

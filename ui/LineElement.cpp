@@ -88,7 +88,16 @@ void LineElement::setWidth(int pixels)
 
 void LineElement::paint(QPainter& painter) const
 {
-    painter.setPen(pen_);
+    // The pen is cosmetic, so its width is in device pixels: a line one pixel wide is one
+    // pixel of the window's layout, two device pixels at 200 %.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (ratio == 1.0) {
+        painter.setPen(pen_);
+    } else {
+        QPen scaled = pen_;
+        scaled.setWidthF(width_ * ratio);
+        painter.setPen(scaled);
+    }
     if (const auto line = clipped(twipsToPixels(x1_, y1_), twipsToPixels(x2_, y2_)))
         painter.drawLine(*line);
 }
