@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/WorksheetCopy.h"
 
-#include "app/ControlValues.h"
+#include "ui/ControlValues.h"
 #include "plot/PlotValues.h"
 #include "ui/DrawingSurface.h"
 #include "ui/SurfacePicture.h"
@@ -31,14 +31,14 @@ QString columnTitle(CurveValue curve)
     return {};
 }
 
-std::optional<double> valueOf(const QLineEdit* field) { return numberIn(field->text()); }
-std::optional<double> valueOf(const QLabel* caption) { return numberIn(caption->text()); }
+std::optional<double> valueOf(const QLineEdit* field) { return optionalNumber(field->text()); }
+std::optional<double> valueOf(const QLabel* caption) { return optionalNumber(caption->text()); }
 
 } // namespace
 
-WorksheetCopy::WorksheetCopy(const Controls& controls) : c(controls)
+WorksheetCopy::WorksheetCopy(const Controls& controls) : controls_(controls)
 {
-    for (ui::DrawingSurface* surface : {c.Picture1, c.Picture2}) {
+    for (ui::DrawingSurface* surface : {controls_.Picture1, controls_.Picture2}) {
         surface->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(surface, &QWidget::customContextMenuRequested, surface,
                          [this, surface](const QPoint& at) { showMenu(surface, at); });
@@ -65,7 +65,7 @@ void WorksheetCopy::copyPicture(ui::DrawingSurface* surface) const
     QGuiApplication::clipboard()->setImage(ui::SurfacePicture::of(*surface));
 }
 
-void WorksheetCopy::copyWindow() const { QGuiApplication::clipboard()->setImage(c.form->grab().toImage()); }
+void WorksheetCopy::copyWindow() const { QGuiApplication::clipboard()->setImage(controls_.form->grab().toImage()); }
 
 void WorksheetCopy::copyValues() const { QGuiApplication::clipboard()->setText(valuesText()); }
 
@@ -76,42 +76,42 @@ QString WorksheetCopy::valuesText() const
     auto row = [&](const QString& name, const QString& value, const QString& unit = {}) {
         text += name + tab + value + (unit.isEmpty() ? QString() : tab + unit) + u'\n';
     };
-    const bool switchOn = c.Check8->isChecked();
+    const bool switchOn = controls_.Check8->isChecked();
 
     // The inputs and results as the window shows them, in its own words and units.
     row(QStringLiteral(u"Größe"), QStringLiteral(u"Wert"), QStringLiteral(u"Einheit"));
-    row(QStringLiteral(u"U"), c.u->text(), QStringLiteral(u"V"));
-    row(QStringLiteral(u"f"), c.f->text(), QStringLiteral(u"Hz"));
-    row(QStringLiteral(u"R"), c.r->text(), QStringLiteral(u"Ohm"));
-    row(QStringLiteral(u"C"), c.Check1->isChecked() ? c.c->text() : QStringLiteral(u"ausgebaut"),
-        c.Check1->isChecked() ? QStringLiteral(u"F") : QString());
-    row(QStringLiteral(u"L"), c.l->text(), QStringLiteral(u"Hy"));
-    row(QStringLiteral(u"Anzahl der Perioden"), c.perioden->text());
+    row(QStringLiteral(u"U"), controls_.u->text(), QStringLiteral(u"V"));
+    row(QStringLiteral(u"f"), controls_.f->text(), QStringLiteral(u"Hz"));
+    row(QStringLiteral(u"R"), controls_.r->text(), QStringLiteral(u"Ohm"));
+    row(QStringLiteral(u"C"), controls_.Check1->isChecked() ? controls_.c->text() : QStringLiteral(u"ausgebaut"),
+        controls_.Check1->isChecked() ? QStringLiteral(u"F") : QString());
+    row(QStringLiteral(u"L"), controls_.l->text(), QStringLiteral(u"Hy"));
+    row(QStringLiteral(u"Anzahl der Perioden"), controls_.perioden->text());
     if (switchOn)
-        row(QStringLiteral(u"Phase im Moment des Einschaltens"), c.phaseein->text(), QStringLiteral(u"Grad"));
-    row(QStringLiteral(u"Ueff"), c.ueff->text(), QStringLiteral(u"V"));
-    row(QStringLiteral(u"Ieff"), c.ieff->text(), QStringLiteral(u"A"));
-    row(QStringLiteral(u"Û"), c.udach->text(), QStringLiteral(u"V"));
-    row(QStringLiteral(u"Î"), c.idach->text(), QStringLiteral(u"A"));
-    row(QStringLiteral(u"Z"), c.z->text(), QStringLiteral(u"Ohm"));
-    row(QStringLiteral(u"phi"), c.phi->text(), QStringLiteral(u"Grad"));
+        row(QStringLiteral(u"Phase im Moment des Einschaltens"), controls_.phaseein->text(), QStringLiteral(u"Grad"));
+    row(QStringLiteral(u"Ueff"), controls_.ueff->text(), QStringLiteral(u"V"));
+    row(QStringLiteral(u"Ieff"), controls_.ieff->text(), QStringLiteral(u"A"));
+    row(QStringLiteral(u"Û"), controls_.udach->text(), QStringLiteral(u"V"));
+    row(QStringLiteral(u"Î"), controls_.idach->text(), QStringLiteral(u"A"));
+    row(QStringLiteral(u"Z"), controls_.z->text(), QStringLiteral(u"Ohm"));
+    row(QStringLiteral(u"phi"), controls_.phi->text(), QStringLiteral(u"Grad"));
 
     plot::ValueTable table;
     if (switchOn) {
-        const plot::SwitchOnInputs in{valueOf(c.perioden), valueOf(c.phaseein), valueOf(c.f), valueOf(c.r),
-                                      valueOf(c.c), valueOf(c.udach), valueOf(c.idach), valueOf(c.phi)};
-        table = plot::switchOnValues(in, c.Check2->isChecked(), c.Check3->isChecked(), c.Check4->isChecked());
+        const plot::SwitchOnInputs in{valueOf(controls_.perioden), valueOf(controls_.phaseein), valueOf(controls_.f), valueOf(controls_.r),
+                                      valueOf(controls_.c), valueOf(controls_.udach), valueOf(controls_.idach), valueOf(controls_.phi)};
+        table = plot::switchOnValues(in, controls_.Check2->isChecked(), controls_.Check3->isChecked(), controls_.Check4->isChecked());
     } else {
         std::vector<CurveValue> on;
-        for (auto [box, curve] : {std::pair{c.Check2, CurveValue::Voltage}, {c.Check3, CurveValue::Current},
-                                  {c.Check4, CurveValue::Power}, {c.Check5, CurveValue::Resistor},
-                                  {c.Check6, CurveValue::Capacitor}, {c.Check7, CurveValue::Coil}}) {
+        for (auto [box, curve] : {std::pair{controls_.Check2, CurveValue::Voltage}, {controls_.Check3, CurveValue::Current},
+                                  {controls_.Check4, CurveValue::Power}, {controls_.Check5, CurveValue::Resistor},
+                                  {controls_.Check6, CurveValue::Capacitor}, {controls_.Check7, CurveValue::Coil}}) {
             // The capacitor voltage is drawn only with the capacitor built in.
-            if (box->isChecked() && (curve != CurveValue::Capacitor || c.Check1->isChecked()))
+            if (box->isChecked() && (curve != CurveValue::Capacitor || controls_.Check1->isChecked()))
                 on.push_back(curve);
         }
-        const plot::SteadyStateInputs in{valueOf(c.perioden), valueOf(c.phi), valueOf(c.udach), valueOf(c.idach),
-                                         valueOf(c.r), valueOf(c.f), valueOf(c.c), valueOf(c.l)};
+        const plot::SteadyStateInputs in{valueOf(controls_.perioden), valueOf(controls_.phi), valueOf(controls_.udach), valueOf(controls_.idach),
+                                         valueOf(controls_.r), valueOf(controls_.f), valueOf(controls_.c), valueOf(controls_.l)};
         table = plot::steadyStateValues(in, on);
     }
     if (table.curves.empty())

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/Controls.h"
+#include "ui/Controls.h"
 
 #include <QString>
 
@@ -26,5 +26,5 @@ public:
 private:
     void showMenu(ui::DrawingSurface* surface, const QPoint& at) const;
 
-    const Controls& c;
+    const Controls& controls_;
 };

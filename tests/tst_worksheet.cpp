@@ -236,7 +236,7 @@ private slots:
             // A point lies on a pixel of 15 twips; a value matches when its pixel, or the
             // one beside it for a y on the edge, shows the curve.
             const QRgb colour = w.form.findChild<QWidget*>(QStringLiteral("Command%1").arg(curveBox.mid(5)))
-                                    ->property("backColor").value<QColor>().rgb() & 0x00ffffffu;
+                                    ->property("backColour").value<QColor>().rgb() & 0x00ffffffu;
             const float x = float(i + 1 + 120);
             QVERIFY2(w.c.Picture1->pixelAt(x, float(y)) == colour || w.c.Picture1->pixelAt(x, float(y - 0.01)) == colour
                          || w.c.Picture1->pixelAt(x, float(y + 0.01)) == colour,
