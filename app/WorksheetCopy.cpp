@@ -12,7 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QShortcut>
+#include <QKeyEvent>
+
+#include <functional>
 
 using plot::CurveValue;
 
@@ -31,6 +33,25 @@ QString columnTitle(CurveValue curve)
     return {};
 }
 
+// Ctrl+C on a focused surface: its key press, which reaches the surface only while it has
+// the focus.
+class CopyKey : public QObject {
+public:
+    CopyKey(QObject* parent, std::function<void()> copy) : QObject(parent), copy_(std::move(copy)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+            return false;
+        copy_();
+        return true;
+    }
+
+private:
+    std::function<void()> copy_;
+};
+
 std::optional<double> valueOf(const QLineEdit* field) { return optionalNumber(field->text()); }
 std::optional<double> valueOf(const QLabel* caption) { return optionalNumber(caption->text()); }
 
@@ -42,8 +63,7 @@ WorksheetCopy::WorksheetCopy(const Controls& controls) : controls_(controls)
         surface->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(surface, &QWidget::customContextMenuRequested, surface,
                          [this, surface](const QPoint& at) { showMenu(surface, at); });
-        auto* copy = new QShortcut(QKeySequence::Copy, surface, nullptr, nullptr, Qt::WidgetShortcut);
-        QObject::connect(copy, &QShortcut::activated, surface, [this, surface] { copyPicture(surface); });
+        surface->installEventFilter(new CopyKey(surface, [this, surface] { copyPicture(surface); }));
     }
 }
 
