@@ -3,6 +3,8 @@
 #include "animation/AnimationControl.h"
 #include "animation/AnimationStep.h"
 #include "app/CurveColours.h"
+#include "app/HelpWindow.h"
+#include "app/ToolTips.h"
 #include "circuit/ParameterInputs.h"
 #include "circuit/StaticAnalysis.h"
 #include "plot/SwitchOnMode.h"
@@ -43,6 +45,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     switchOn_ = std::make_unique<SwitchOnMode>(c);
     colours_ = std::make_unique<CurveColours>(c);
     wireEvents(); // after the initial values, so creating the controls raises no event
+    installToolTips(c);
+    analysis_->setRunListener([this] { markInputsRead(c); });
+    installHelpKey(this);
 }
 
 Form1::~Form1() = default;
