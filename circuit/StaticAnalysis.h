@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Controls.h"
+#include "ui/Controls.h"
 
 #include <functional>
 
@@ -21,7 +21,7 @@ public:
 private:
     void computeAndWrite();
 
-    const Controls& c;
+    const Controls& controls_;
     std::function<void()> animationTick_;
     std::function<void()> runListener_;
     bool rechenfehler_ = false; // set by a failed run, cleared only by the plotter
