@@ -3,6 +3,8 @@
 #include "animation/AnimationControl.h"
 #include "animation/AnimationStepper.h"
 #include "app/CurveColours.h"
+#include "app/HelpWindow.h"
+#include "app/ToolTips.h"
 #include "app/WindowLayout.h"
 #include "app/WorksheetCopy.h"
 #include "circuit/ParameterInputs.h"
@@ -47,6 +49,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     colours_ = std::make_unique<CurveColours>(controls_);
     copy_ = std::make_unique<WorksheetCopy>(controls_);
     wireEvents(); // after the initial values, so creating the controls raises no event
+    installToolTips(controls_);
+    analysis_->setRunListener([this] { markInputsRead(controls_); });
+    installHelpKey(this);
     ui::letEnterPressButtons(this);
 }
 
