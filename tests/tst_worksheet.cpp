@@ -246,6 +246,48 @@ private slots:
         QVERIFY(checked > 1000);
     }
 
+    // The copy ends where the plot ends: a plot that stops with its message at step n has
+    // drawn the voltage of the steps 1 to n, and the copy holds the steps 1 to n − 1.
+    void theCopyEndsWhereThePlotEnds_data()
+    {
+        QTest::addColumn<bool>("switchOn");
+        QTest::addColumn<QString>("r");
+        QTest::addColumn<QString>("c");
+        QTest::newRow("switch-on") << true << "100" << "0,00001";
+        QTest::newRow("switch-on, R·C far below a step") << true << "1" << "0,000000001";
+        QTest::newRow("switch-on, R·C a little below a step") << true << "1" << "0,0000035";
+        QTest::newRow("steady state") << false << "100" << "0,00001";
+    }
+    void theCopyEndsWhereThePlotEnds()
+    {
+        QFETCH(bool, switchOn);
+        QFETCH(QString, r);
+        QFETCH(QString, c);
+        DialogRecorder dialogs;
+        LoadedWindow w;
+        w.c.Check11->setChecked(false);
+        w.c.Check3->setChecked(false);
+        if (switchOn)
+            w.c.Check8->setChecked(true);
+        typeInto(w.c.c, c);
+        typeInto(w.c.r, r);
+        dialogs.clear();
+        w.c.Command1->click();
+        const bool failed = !dialogs.messages.empty();
+        const Copied copied = parse(w.form.worksheetCopy().valuesText());
+        QCOMPARE(dialogs.messages.size(), size_t(failed ? 1 : 0)); // the copy says nothing
+        QCOMPARE(copied.steps.size() < 5000, failed);
+        // The last pixel column with a voltage point.
+        const QImage& image = w.c.Picture1->image();
+        int last = -1;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if ((image.pixel(x, y) & 0x00ffffffu) == 0xff0000u)
+                    last = x;
+        const int drawnSteps = failed ? int(copied.steps.size()) + 1 : 5000;
+        QCOMPARE(last, (drawnSteps + 120) / 15);
+    }
+
     // The steady-state values against the formulas of the circuit, computed here anew.
     void steadyStateValuesAreThoseOfTheCircuit()
     {
