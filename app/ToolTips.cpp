@@ -32,7 +32,7 @@ void describe(QWidget* widget, const QString& text)
     widget->setAccessibleDescription(text);
 }
 
-// "10 µF": the value in the unit that a classroom uses for it.
+// "C = 10 µF": the value in the unit that a classroom uses for it.
 QString currentValue(const QLineEdit* field, double factor, const QString& unit)
 {
     const QString text = field->text();
@@ -41,7 +41,8 @@ QString currentValue(const QLineEdit* field, double factor, const QString& unit)
     const auto value = circuit::parseGermanNumber(viewOf(text));
     if (!value)
         return QStringLiteral("Jetzt: keine Zahl");
-    return QStringLiteral("Jetzt: ") + german(circuit::roundSignificant(*value * factor, 6)) + QLatin1Char(' ') + unit;
+    return QStringLiteral("Jetzt: %1 = %2 %3")
+        .arg(field->objectName().toUpper(), german(circuit::roundSignificant(*value * factor, 6)), unit);
 }
 
 QString reasonText(circuit::InputWait wait)
