@@ -194,7 +194,8 @@ void installOptionTips(const Controls& c)
     describe(c.Picture1,
              QStringLiteral("Kurvendiagramm: der zeitliche Verlauf der gewählten Kurven, von links nach rechts.\n"
                             "Spannung und Strom sind jede auf volle Höhe gezeichnet, die Leistung als Produkt "
-                            "beider; die Spannungen an R, C und L sind auf Û bezogen.\n"
+                            "beider (positiv über der Achse); die Spannungen an R, C und L sind auf Û "
+                            "bezogen.\n"
                             "Im Einschaltvorgang ist die Spannung auf volle Höhe gezeichnet, der Strom auf Î "
                             "bezogen, und positive Leistung liegt unter der Achse."));
     describe(c.Picture2, QStringLiteral("Zeigerdiagramm: jeder Zeiger dreht sich gegen den Uhrzeigersinn; seine Höhe "
