@@ -1,5 +1,6 @@
 // The window's controls with their twips geometry and initial state.
 #include "app/Controls.h"
+#include "app/Version.h"
 
 #include "ui/ColourButton.h"
 #include "ui/DrawingSurface.h"
@@ -265,7 +266,7 @@ void buildCredits(Controls& c)
     QFont bold = c.Label[30]->font();
     bold.setBold(true);
     c.Label[30]->setFont(bold);
-    c.Label[33] = label(frame5, "Label33", "Version 1.0", {1440, 240, 1695, 255});
+    c.Label[33] = label(frame5, "Label33", "Version " WELLGRAT_VERSION, {1440, 240, 1695, 255});
     c.Label[31] = label(frame5, "Label31", "RLC-Wechselstromkreis im Unterricht", {120, 450, 3015, 255});
     c.Label[32] = label(frame5, "Label32", QStringLiteral("© 2026 Das Wellgrat-Team"), {120, 720, 2895, 255});
 }
