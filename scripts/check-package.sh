@@ -34,7 +34,7 @@ trap 'rm -rf "$work"' EXIT
 step() { printf '\n== %s ==\n' "$*"; }
 
 step "lintian $(basename "$deb")"
-lintian --info --fail-on error,warning "$deb"
+lintian --display-info --fail-on error,warning "$deb"
 echo "lintian: no errors, no warnings"
 
 step "AppStream metadata and desktop entry"
