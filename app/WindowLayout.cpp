@@ -1,6 +1,7 @@
 // The window's controls with their twips geometry and initial state.
 #include "app/WindowLayout.h"
 #include "app/Schematic.h"
+#include "app/Version.h"
 
 #include "ui/ColourButton.h"
 #include "ui/DrawingSurface.h"
@@ -267,7 +268,7 @@ void buildCredits(Controls& controls)
     QFont bold = controls.Label[30]->font();
     bold.setBold(true);
     controls.Label[30]->setFont(bold);
-    controls.Label[33] = label(frame5, "Label33", "Version 1.0", {1440, 240, 1695, 255});
+    controls.Label[33] = label(frame5, "Label33", "Version " WELLGRAT_VERSION, {1440, 240, 1695, 255});
     controls.Label[31] = label(frame5, "Label31", "F1: Hilfe", {120, 450, 3015, 255});
     controls.Label[32] = label(frame5, "Label32", QStringLiteral("© 2026 Das Wellgrat-Team"), {120, 720, 2895, 255});
 }
