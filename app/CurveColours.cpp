@@ -4,13 +4,14 @@
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
 #include "ui/LineElement.h"
+#include "ui/OpaqueColour.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
 
 CurveColours::CurveColours(Controls& controls) : controls_(controls) {}
 
-void CurveColours::chooseFor(ui::ColourButton* button, ui::LineElement* phasor, const QCheckBox* curve)
+void CurveColours::chooseFor(Curve curve)
 {
     if (!controls_.cd1) {
         // One dialog for all six buttons, made when it is first needed.
@@ -19,8 +20,9 @@ void CurveColours::chooseFor(ui::ColourButton* button, ui::LineElement* phasor, 
     }
     // It opens on the clicked curve's colour and names the curve; its own colour stays the one
     // last confirmed, for a cancel and for a chooser that fails.
-    controls_.cd1->setWindowTitle(QStringLiteral("Farbe: ") + curve->text());
-    controls_.cd1->setCurrentColor(button->backColour());
+    const CurveControls row = curveOf(controls_, curve);
+    controls_.cd1->setWindowTitle(QStringLiteral("Farbe: ") + row.check->text());
+    controls_.cd1->setCurrentColor(row.colour->backColour());
     const auto chosen = ui::chooseColour(*controls_.cd1);
     if (!chosen) {
         controls_.cd1->setCurrentColor(lastConfirmed_); // cancelling leaves the dialog's colour too
@@ -29,19 +31,19 @@ void CurveColours::chooseFor(ui::ColourButton* button, ui::LineElement* phasor, 
     // A chooser that failed without being cancelled leaves the colour last confirmed in it,
     // and the handler goes on with that colour.
     if (chosen->isValid())
-        lastConfirmed_ = QColor(chosen->rgb()); // an opaque RGB colour
+        lastConfirmed_ = ui::opaqueRgb(*chosen);
     controls_.cd1->setCurrentColor(lastConfirmed_);
-    button->setBackColour(lastConfirmed_);
-    if (phasor)
-        phasor->setColour(lastConfirmed_);
+    row.colour->setBackColour(lastConfirmed_);
+    if (row.phasor)
+        row.phasor->setColour(lastConfirmed_);
 }
 
-void CurveColours::Command2_Click() { chooseFor(controls_.Command2, controls_.lu, controls_.Check2); }
-void CurveColours::Command3_Click() { chooseFor(controls_.Command3, controls_.li, controls_.Check3); }
-void CurveColours::Command4_Click() { chooseFor(controls_.Command4, nullptr, controls_.Check4); }
-void CurveColours::Command5_Click() { chooseFor(controls_.Command5, controls_.lur, controls_.Check5); }
-void CurveColours::Command6_Click() { chooseFor(controls_.Command6, controls_.luc, controls_.Check6); }
-void CurveColours::Command7_Click() { chooseFor(controls_.Command7, controls_.lul, controls_.Check7); }
+void CurveColours::Command2_Click() { chooseFor(Curve::AppliedVoltage); }
+void CurveColours::Command3_Click() { chooseFor(Curve::Current); }
+void CurveColours::Command4_Click() { chooseFor(Curve::Power); }
+void CurveColours::Command5_Click() { chooseFor(Curve::ResistorVoltage); }
+void CurveColours::Command6_Click() { chooseFor(Curve::CapacitorVoltage); }
+void CurveColours::Command7_Click() { chooseFor(Curve::CoilVoltage); }
 
 void CurveColours::Command8_Click()
 {

@@ -10,6 +10,7 @@ class AnimationControl;
 class AnimationStepper;
 class CurveColours;
 class ParameterInputs;
+class Schematic;
 class StaticAnalysis;
 class SwitchOnMode;
 class WaveformPlotter;
@@ -36,6 +37,7 @@ public:
     AnimationControl& animationControl() { return *animation_; }
     WaveformPlotter& plotter() { return *plotter_; }
     WorksheetCopy& worksheetCopy() { return *copy_; }
+    Schematic& schematic() { return *schematic_; }
 
 private:
     void wireEvents();
@@ -44,6 +46,7 @@ private:
     std::unique_ptr<AnimationStepper> stepper_;
     std::unique_ptr<AnimationControl> animation_;
     std::unique_ptr<StaticAnalysis> analysis_;
+    std::unique_ptr<Schematic> schematic_;
     std::unique_ptr<ParameterInputs> inputs_;
     std::unique_ptr<WaveformPlotter> plotter_;
     std::unique_ptr<SwitchOnMode> switchOn_;

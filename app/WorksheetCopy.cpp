@@ -2,6 +2,7 @@
 #include "app/WorksheetCopy.h"
 
 #include "ui/ControlValues.h"
+#include "ui/Curves.h"
 #include "plot/PlotValues.h"
 #include "ui/DrawingSurface.h"
 #include "ui/SurfacePicture.h"
@@ -14,23 +15,31 @@
 #include <QMenu>
 #include <QKeyEvent>
 
+#include <algorithm>
 #include <functional>
+#include <map>
 
 using plot::CurveValue;
 
 namespace {
 
-QString columnTitle(CurveValue curve)
+// The value of a curve of the window's list, and its unit.
+CurveValue valueOf(Curve curve)
 {
     switch (curve) {
-    case CurveValue::Voltage: return QStringLiteral(u"Angelegte Spannung in V");
-    case CurveValue::Current: return QStringLiteral(u"Strom in A");
-    case CurveValue::Power: return QStringLiteral(u"Leistung in W");
-    case CurveValue::Resistor: return QStringLiteral(u"Spannung an R in V");
-    case CurveValue::Capacitor: return QStringLiteral(u"Spannung an C in V");
-    case CurveValue::Coil: return QStringLiteral(u"Spannung an L in V");
+    case Curve::AppliedVoltage: return CurveValue::Voltage;
+    case Curve::Current: return CurveValue::Current;
+    case Curve::Power: return CurveValue::Power;
+    case Curve::ResistorVoltage: return CurveValue::Resistor;
+    case Curve::CapacitorVoltage: return CurveValue::Capacitor;
+    case Curve::CoilVoltage: return CurveValue::Coil;
     }
-    return {};
+    return CurveValue::Voltage;
+}
+
+QString unitOf(CurveValue value)
+{
+    return value == CurveValue::Current ? QStringLiteral("A") : value == CurveValue::Power ? QStringLiteral("W") : QStringLiteral("V");
 }
 
 // Ctrl+C on a focused surface: its key press, which reaches the surface only while it has
@@ -116,31 +125,34 @@ QString WorksheetCopy::valuesText() const
     row(QStringLiteral(u"Z"), controls_.z->text(), QStringLiteral(u"Ohm"));
     row(QStringLiteral(u"phi"), controls_.phi->text(), QStringLiteral(u"Grad"));
 
-    plot::ValueTable table;
-    if (switchOn) {
-        const plot::SwitchOnInputs in{valueOf(controls_.perioden), valueOf(controls_.phaseein), valueOf(controls_.f), valueOf(controls_.r),
-                                      valueOf(controls_.c), valueOf(controls_.udach), valueOf(controls_.idach), valueOf(controls_.phi)};
-        table = plot::switchOnValues(in, controls_.Check2->isChecked(), controls_.Check3->isChecked(), controls_.Check4->isChecked());
-    } else {
-        std::vector<CurveValue> on;
-        for (auto [box, curve] : {std::pair{controls_.Check2, CurveValue::Voltage}, {controls_.Check3, CurveValue::Current},
-                                  {controls_.Check4, CurveValue::Power}, {controls_.Check5, CurveValue::Resistor},
-                                  {controls_.Check6, CurveValue::Capacitor}, {controls_.Check7, CurveValue::Coil}}) {
-            // The capacitor voltage is drawn only with the capacitor built in.
-            if (box->isChecked() && (curve != CurveValue::Capacitor || controls_.Check1->isChecked()))
-                on.push_back(curve);
-        }
-        const plot::SteadyStateInputs in{valueOf(controls_.perioden), valueOf(controls_.phi), valueOf(controls_.udach), valueOf(controls_.idach),
-                                         valueOf(controls_.r), valueOf(controls_.f), valueOf(controls_.c), valueOf(controls_.l)};
-        table = plot::steadyStateValues(in, on);
+    // The curves switched on, in the window's order, and the columns' titles: their names.
+    std::vector<CurveValue> on;
+    std::map<CurveValue, QString> names;
+    for (const CurveControls& curve : curvesOf(controls_)) {
+        names[valueOf(curve.curve)] = curve.check->text();
+        // The switch-on plot draws three curves; the capacitor voltage needs the capacitor.
+        const bool drawn = switchOn ? curve.curve == Curve::AppliedVoltage || curve.curve == Curve::Current
+                                          || curve.curve == Curve::Power
+                                    : curve.curve != Curve::CapacitorVoltage || controls_.Check1->isChecked();
+        if (drawn && curve.check->isChecked())
+            on.push_back(valueOf(curve.curve));
     }
+    auto has = [&on](CurveValue value) { return std::find(on.begin(), on.end(), value) != on.end(); };
+    const auto& k = controls_;
+    const plot::ValueTable table =
+        switchOn ? plot::switchOnValues({valueOf(k.perioden), valueOf(k.phaseein), valueOf(k.f), valueOf(k.r),
+                                         valueOf(k.c), valueOf(k.udach), valueOf(k.idach), valueOf(k.phi)},
+                                        has(CurveValue::Voltage), has(CurveValue::Current), has(CurveValue::Power))
+                 : plot::steadyStateValues({valueOf(k.perioden), valueOf(k.phi), valueOf(k.udach), valueOf(k.idach),
+                                            valueOf(k.r), valueOf(k.f), valueOf(k.c), valueOf(k.l)},
+                                           on);
     if (table.curves.empty())
         return text;
 
     text += u'\n';
     text += QStringLiteral(u"Schritt");
     for (CurveValue curve : table.curves)
-        text += tab + columnTitle(curve);
+        text += tab + names[curve] + QStringLiteral(" in ") + unitOf(curve);
     text += u'\n';
     for (std::size_t i = 0; i < table.steps.size(); ++i) {
         text += QString::number(i + 1);

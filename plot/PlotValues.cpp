@@ -5,6 +5,7 @@
 #include "circuit/CalcError.h"
 #include "circuit/CheckedMath.h"
 #include "plot/SwitchOnIntegration.h"
+#include "plot/TimeAxis.h"
 
 #include <cmath>
 
@@ -66,9 +67,9 @@ ValueTable steadyStateValues(const SteadyStateInputs& in, const std::vector<Curv
     ValueTable table{curves, {}};
     if (curves.empty())
         return table;
-    table.steps.reserve(std::size_t(kSteps));
+    table.steps.reserve(std::size_t(timeaxis::kSteps));
     try {
-        for (double s = 1; s <= kSteps; s = add(s, 1.0)) {
+        for (double s = 1; s <= timeaxis::kSteps; s = add(s, 1.0)) {
             std::vector<double> row;
             row.reserve(curves.size());
             for (CurveValue curve : curves)
@@ -92,11 +93,11 @@ ValueTable switchOnValues(const SwitchOnInputs& in, bool voltage, bool current, 
         table.curves.push_back(CurveValue::Power);
     if (table.curves.empty())
         return table;
-    table.steps.reserve(std::size_t(kSteps));
+    table.steps.reserve(std::size_t(timeaxis::kSteps));
     double ladung = 0, strom = 0;
     try {
         // The plot's loop, step for step, without its points.
-        for (double n = 1; n <= kSteps; n = add(n, 1.0)) {
+        for (double n = 1; n <= timeaxis::kSteps; n = add(n, 1.0)) {
             std::vector<double> row;
             const double sinus = sourceSine(need(in.phase0), need(in.periods), n);
             if (voltage) {
