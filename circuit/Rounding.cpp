@@ -20,6 +20,27 @@ double roundHalfEven(double value, int places)
     return rounded == 0.0 ? 0.0 : rounded;
 }
 
+double roundSignificant(double value, int digits)
+{
+    if (!std::isfinite(value) || value == 0.0)
+        return value;
+    // The scientific form with digits − 1 places after the point, rounded as above.
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
+    double rounded = 0.0;
+    std::from_chars(buffer, written.ptr, rounded);
+    return rounded;
+}
+
+double roundCurrent(double value)
+{
+    const double places = roundHalfEven(value, 5);
+    // Five places keep at least three significant digits from 0,00100 up.
+    if (std::fabs(places) >= 0.001)
+        return places;
+    return roundSignificant(value, 3);
+}
+
 double roundWholeHalfEven(double value)
 {
     return std::nearbyint(value); // the default rounding mode breaks ties to even

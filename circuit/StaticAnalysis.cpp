@@ -64,7 +64,7 @@ void StaticAnalysis::computeAndWrite()
     }
 
     const double zc = numberOf(c.z);
-    c.ieff->setText(textOf(roundHalfEven(div(u, zc), 5)));
+    c.ieff->setText(textOf(roundCurrent(div(u, zc))));
     const double ic = numberOf(c.ieff);
-    c.idach->setText(textOf(roundHalfEven(mul(ic, sqrt2), 5)));
+    c.idach->setText(textOf(roundCurrent(mul(ic, sqrt2))));
 }

@@ -91,6 +91,8 @@ private slots:
     // ---- rounding ------------------------------------------------------------------
     void roundsToPlacesHalfToEven_data();
     void roundsToPlacesHalfToEven();
+    void roundsCurrents_data();
+    void roundsCurrents();
     void roundsToWholeHalfToEven_data();
     void roundsToWholeHalfToEven();
     void takesTimerIntervals_data();
@@ -539,6 +541,42 @@ void NumberRulesTest::roundsToPlacesHalfToEven()
         std::snprintf(buffer, sizeof buffer, "%.*f", places, value);
         QCOMPARE(rounded, std::strtod(buffer, nullptr) + 0.0);
     }
+}
+
+void NumberRulesTest::roundsCurrents_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    // From 1 mA on, five places as always.
+    QTest::newRow("initial ieff") << 0.0329138 << "0,03291";
+    QTest::newRow("0,09540 shows as 0,0954") << 0.0954034 << "0,0954";
+    QTest::newRow("large current") << 123.4567891 << "123,45679";
+    QTest::newRow("1 mA") << 0.001 << "0,001";
+    QTest::newRow("1,41421 mA") << 0.00141421356 << "0,00141";
+    QTest::newRow("0,999 mA rounds to 1 mA in five places") << 0.000999 << "0,001";
+    QTest::newRow("-1 mA") << -0.001 << "-0,001";
+    // Below, three significant digits.
+    QTest::newRow("0,994 mA") << 0.00099449 << "0,000994";
+    QTest::newRow("0,667 mA") << 0.000666667 << "0,000667";
+    QTest::newRow("0,1 mA") << 0.0001 << "0,0001";
+    QTest::newRow("10 µA") << 0.0000099999959 << "1E-05";
+    QTest::newRow("14,142 µA") << 0.0000141421356 << "1,41E-05";
+    QTest::newRow("3,1416 µA") << 0.0000031415927 << "3,14E-06";
+    QTest::newRow("negative 3,1416 µA") << -0.0000031415927 << "-3,14E-06";
+    QTest::newRow("1,125 µA: the double lies above the tie") << 0.000001125 << "1,13E-06";
+    QTest::newRow("1,115 µA: the double lies below the tie") << 0.000001115 << "1,11E-06";
+    QTest::newRow("1 pA") << 1.23456e-12 << "1,23E-12";
+    QTest::newRow("zero") << 0.0 << "0";
+}
+
+void NumberRulesTest::roundsCurrents()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    const double rounded = circuit::roundCurrent(value);
+    QCOMPARE(qs(formatGermanNumber(rounded)), text);
+    // What the caption shows reads back as the rounded current itself.
+    QCOMPARE(parseGermanNumber(formatGermanNumber(rounded)).value_or(-1), rounded);
 }
 
 void NumberRulesTest::roundsToWholeHalfToEven_data()
