@@ -21,25 +21,18 @@ std::u16string_view viewOf(const QString& text)
 
 } // namespace
 
-void ParameterInputs::recomputeIfWholeNonZero(const QLineEdit* field)
+void ParameterInputs::recomputeIf(bool (*accepts)(std::u16string_view), const QLineEdit* field)
 {
     const QString text = field->text();
-    if (circuit::acceptsWholeNonZero(viewOf(text)))
+    if (accepts(viewOf(text)))
         analysis_.CalcStaticData();
 }
 
-void ParameterInputs::recomputeIfNonEmpty(const QLineEdit* field)
-{
-    const QString text = field->text();
-    if (circuit::acceptsNonEmpty(viewOf(text)))
-        analysis_.CalcStaticData();
-}
-
-void ParameterInputs::u_Change() { recomputeIfWholeNonZero(c.u); }
-void ParameterInputs::f_Change() { recomputeIfWholeNonZero(c.f); }
-void ParameterInputs::r_Change() { recomputeIfWholeNonZero(c.r); }
-void ParameterInputs::l_Change() { recomputeIfNonEmpty(c.l); }
-void ParameterInputs::c_Change() { recomputeIfNonEmpty(c.c); }
+void ParameterInputs::u_Change() { recomputeIf(circuit::acceptsWholeNonZero, c.u); }
+void ParameterInputs::f_Change() { recomputeIf(circuit::acceptsWholeNonZero, c.f); }
+void ParameterInputs::r_Change() { recomputeIf(circuit::acceptsWholeNonZero, c.r); }
+void ParameterInputs::l_Change() { recomputeIf(circuit::acceptsInductance, c.l); }
+void ParameterInputs::c_Change() { recomputeIf(circuit::acceptsCapacitance, c.c); }
 
 void ParameterInputs::Check1_Click()
 {

@@ -2,6 +2,8 @@
 
 #include "app/Controls.h"
 
+#include <string_view>
+
 class StaticAnalysis;
 
 // The circuit inputs: each change of a field's text recomputes when the text is worth it,
@@ -18,8 +20,7 @@ public:
     void Check1_Click();
 
 private:
-    void recomputeIfWholeNonZero(const QLineEdit* field);
-    void recomputeIfNonEmpty(const QLineEdit* field);
+    void recomputeIf(bool (*accepts)(std::u16string_view), const QLineEdit* field);
 
     const Controls& c;
     StaticAnalysis& analysis_;
