@@ -106,7 +106,7 @@ void WaveformPlotter::switchOnPlot()
         sinus = sourceSine(phase0(), periods(), n);
         if (c.Check2->isChecked())
             c.Picture1->pset(x, toSingle(voltageY(sinus)), c.Command2->backColor().rgb());
-        ladung = nextCharge(ladung, periods(), strom, f());
+        ladung = chargeAtStep(ladung, strom, {phase0(), periods(), f(), r(), capacitance(), uPeak()}, n);
         strom = nextCurrent(uPeak(), sinus, ladung, capacitance(), r());
         if (c.Check3->isChecked())
             c.Picture1->pset(x, toSingle(currentY(strom, iPeak())), c.Command3->backColor().rgb());
