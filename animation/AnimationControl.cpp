@@ -1,10 +1,12 @@
 #include "animation/AnimationControl.h"
 
 #include "animation/AnimationStep.h"
+#include "animation/Delay.h"
 #include "app/ControlValues.h"
 #include "circuit/Rounding.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
+#include "ui/Slider.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -58,6 +60,14 @@ void AnimationControl::Check10_Click()
 void AnimationControl::Slider1_Click() { c.Text1->setText(QString::number(c.Slider1->value())); }
 
 void AnimationControl::Text1_Change()
+{
+    followWithSlider();
+    // A running loop that would still wait longer than the new delay takes it now.
+    if (const auto interval = animation::intervalToApplyAtOnce(numberIn(c.Text1->text()), c.Timer1->remainingTime()))
+        c.Timer1->setInterval(*interval);
+}
+
+void AnimationControl::followWithSlider()
 {
     // Silent on every error: the next animation step reports a bad delay.
     const auto a = numberIn(c.Text1->text());

@@ -23,6 +23,8 @@ public:
     qint16 takt() const { return takt_; }
 
 private:
+    void followWithSlider();
+
     static constexpr qint16 kCycle = 5000; // a tick that would draw step 5000 starts anew at 1
 
     const Controls& c;

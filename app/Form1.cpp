@@ -8,6 +8,7 @@
 #include "plot/SwitchOnMode.h"
 #include "plot/WaveformPlotter.h"
 #include "ui/ColourButton.h"
+#include "ui/Slider.h"
 #include "ui/Twips.h"
 #include "ui/WindowFont.h"
 
@@ -83,5 +84,7 @@ void Form1::wireEvents()
     connect(c.Check10, &QCheckBox::toggled, this, [animation] { animation->Check10_Click(); });
     // The program sets the slider only with its signals blocked, so this is the user's.
     connect(c.Slider1, &QSlider::valueChanged, this, [animation] { animation->Slider1_Click(); });
+    // A click that leaves the value where it is brings the delay field back in step too.
+    connect(c.Slider1, &ui::Slider::clickedInPlace, this, [animation] { animation->Slider1_Click(); });
     connect(c.Text1, &QLineEdit::textChanged, this, [animation] { animation->Text1_Change(); });
 }

@@ -8,6 +8,7 @@
 #include "ui/LineElement.h"
 #include "ui/ResultLabel.h"
 #include "ui/ShapeElement.h"
+#include "ui/Slider.h"
 #include "ui/Twips.h"
 #include "ui/WrappingCheckBox.h"
 
@@ -210,7 +211,7 @@ void buildPhasorGroup(Controls& c)
     c.Text1 = field(frame4, "Text1", "10", {1920, 3240, 495, 285});
     c.Label[29] = label(frame4, "Label29", "ms", {2400, 3240, 375, 255});
     clearOf(c.Label[29], c.Text1);
-    c.Slider1 = place(new QSlider(Qt::Horizontal, frame4), "Slider1", {1320, 3480, 1695, 255});
+    c.Slider1 = place(new ui::Slider(Qt::Horizontal, frame4), "Slider1", {1320, 3480, 1695, 255});
     c.Slider1->setRange(5, 500);
     c.Slider1->setValue(10);
     c.Slider1->setPageStep(50);

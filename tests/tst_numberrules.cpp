@@ -1,6 +1,7 @@
 // The number rules of the program, tested as plain functions: German number texts in and
 // out whatever the machine's locale, rounding with ties to even, whole numbers for the
 // timer, and checked arithmetic.
+#include "animation/Delay.h"
 #include "circuit/CalcError.h"
 #include "circuit/CheckedMath.h"
 #include "circuit/GermanNumber.h"
@@ -97,6 +98,8 @@ private slots:
     void roundsToWholeHalfToEven();
     void takesTimerIntervals_data();
     void takesTimerIntervals();
+    void appliesANewDelayAtOnce_data();
+    void appliesANewDelayAtOnce();
 
     // ---- checked arithmetic --------------------------------------------------------
     void checkedArithmeticFails_data();
@@ -640,6 +643,37 @@ void NumberRulesTest::takesTimerIntervals()
         QVERIFY(interval.has_value());
         QCOMPARE(*interval, expected);
     }
+}
+
+void NumberRulesTest::appliesANewDelayAtOnce_data()
+{
+    QTest::addColumn<double>("delay"); // NaN: no number
+    QTest::addColumn<int>("remaining");
+    QTest::addColumn<int>("expected"); // -1: the next step applies it
+
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("60 after a wait of 24,8 days") << 60.0 << 2147483000 << 60;
+    QTest::newRow("60 with 61 ms to wait") << 60.0 << 61 << 60;
+    QTest::newRow("60 with 60 ms to wait") << 60.0 << 60 << -1;
+    QTest::newRow("60 with 10 ms to wait") << 60.0 << 10 << -1;
+    QTest::newRow("loop stopped") << 60.0 << -1 << -1;
+    QTest::newRow("5,5 rounds to 6") << 5.5 << 1000 << 6;
+    QTest::newRow("5,3 rounds to 5") << 5.3 << 1000 << -1;
+    QTest::newRow("5") << 5.0 << 1000 << -1;
+    QTest::newRow("0") << 0.0 << 1000 << -1;
+    QTest::newRow("-20") << -20.0 << 1000 << -1;
+    QTest::newRow("beyond the timer") << 2147483648.0 << 2147483647 << -1;
+    QTest::newRow("no number") << none << 1000 << -1;
+}
+
+void NumberRulesTest::appliesANewDelayAtOnce()
+{
+    QFETCH(double, delay);
+    QFETCH(int, remaining);
+    QFETCH(int, expected);
+    const auto interval =
+        animation::intervalToApplyAtOnce(std::isnan(delay) ? std::nullopt : std::optional(delay), remaining);
+    QCOMPARE(interval.value_or(-1), expected);
 }
 
 // ------------------------------------------------------------------------------------

@@ -17,6 +17,7 @@
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
 #include "ui/LineElement.h"
+#include "ui/Slider.h"
 
 #include <QCheckBox>
 #include <QClipboard>
