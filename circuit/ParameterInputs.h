@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Controls.h"
+#include "ui/Controls.h"
 
 #include <string_view>
 
@@ -22,6 +22,6 @@ public:
 private:
     void recomputeIf(bool (*accepts)(std::u16string_view), const QLineEdit* field);
 
-    const Controls& c;
+    const Controls& controls_;
     StaticAnalysis& analysis_;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Controls.h"
+#include "ui/Controls.h"
 
 #include <functional>
 
@@ -19,7 +19,7 @@ public:
 private:
     void computeAndWrite();
 
-    const Controls& c;
+    const Controls& controls_;
     std::function<void()> animationTick_;
     bool rechenfehler_ = false; // set by a failed run, cleared only by the plotter
 };

@@ -1,7 +1,7 @@
 // "Zeichne!" on the real window: the switch-on plot against an independent run of its
 // integration, the steady-state plot as steps 1 to 5000 of the animation, and how either
 // ends on an error.
-#include "SwitchOnClosedForm.h"
+#include "core/SwitchOnClosedForm.h"
 #include "TestSupport.h"
 
 #include "plot/WaveformPlotter.h"
@@ -155,7 +155,7 @@ Picture switchOnPicture(const Controls& c, const std::vector<SwitchOnStep>& step
         if (!on)
             return;
         if (const auto pixel = pixelOf(image, x, y))
-            picture[*pixel] = rgbOf(button->backColor());
+            picture[*pixel] = rgbOf(button->backColour());
     };
     for (int n = 1; n <= int(steps.size()); ++n) {
         const SwitchOnStep& step = steps[std::size_t(n - 1)];
@@ -248,7 +248,7 @@ void PlotTest::switchOnPlotFollowsTheIntegration()
     if (chosenCurrentColour.isValid()) {
         dialogs.colourAnswers.push_back(chosenCurrentColour);
         w.c.Command3->click();
-        QCOMPARE(w.c.Command3->backColor(), chosenCurrentColour);
+        QCOMPARE(w.c.Command3->backColour(), chosenCurrentColour);
     }
     w.c.Check2->setChecked(voltage);
     w.c.Check3->setChecked(current);
@@ -288,11 +288,11 @@ void PlotTest::switchOnPlotFollowsTheIntegration()
     // Each point of step 1 in its button's colour (a curve alone owns its pixels).
     const QImage& image = w.c.Picture1->image();
     if (voltage && !current && !power)
-        QCOMPARE(w.c.Picture1->pixelAt(121, 1398.22), rgbOf(w.c.Command2->backColor()));
+        QCOMPARE(w.c.Picture1->pixelAt(121, 1398.22), rgbOf(w.c.Command2->backColour()));
     if (current && !voltage && !power)
-        QCOMPARE(w.c.Picture1->pixelAt(121, 1395.33), rgbOf(w.c.Command3->backColor()));
+        QCOMPARE(w.c.Picture1->pixelAt(121, 1395.33), rgbOf(w.c.Command3->backColour()));
     if (power && !voltage && !current)
-        QCOMPARE(w.c.Picture1->pixelAt(121, 1400.008), rgbOf(w.c.Command4->backColor()));
+        QCOMPARE(w.c.Picture1->pixelAt(121, 1400.008), rgbOf(w.c.Command4->backColour()));
 
     // Every point of the 5000 steps, and nothing else.
     const Picture expected = switchOnPicture(w.c, steps);
@@ -333,7 +333,7 @@ void PlotTest::switchOnPlotAtPhase90StartsWithTheFullSurge()
 
     // The first column holds no current point: the surge is off the top.
     const int firstColumn = pixelOf(w.c.Picture1->image(), 121, 1400)->first;
-    const QRgb currentColour = rgbOf(w.c.Command3->backColor());
+    const QRgb currentColour = rgbOf(w.c.Command3->backColour());
     for (const auto& [pixel, rgb] : drawn)
         QVERIFY(!(pixel.first == firstColumn && rgb == currentColour));
 }
@@ -386,7 +386,7 @@ void PlotTest::switchOnPlotFollowsTheClosedForm()
     // Column by column: every current point drawn lies within the band of some step of the
     // column, and every step's band inside the picture holds a point.
     const QImage& image = w.c.Picture1->image();
-    const QRgb currentColour = rgbOf(w.c.Command3->backColor());
+    const QRgb currentColour = rgbOf(w.c.Command3->backColour());
     const double ratio = image.devicePixelRatio();
     std::map<int, std::vector<int>> drawnRows;
     for (const auto& [pixel, rgb] : pictureOf(w.c.Picture1)) {
@@ -456,7 +456,7 @@ void PlotTest::smallCurrentsDrawTheComponentVoltagesToScale()
     for (auto [button, share] : {std::pair{w.c.Command5, resistorShare}, {w.c.Command6, capacitorShare}}) {
         int top = image.height(), bottom = -1;
         for (const auto& [pixel, rgb] : pictureOf(w.c.Picture1)) {
-            if (rgb == rgbOf(button->backColor())) {
+            if (rgb == rgbOf(button->backColour())) {
                 top = std::min(top, pixel.second);
                 bottom = std::max(bottom, pixel.second);
             }
@@ -503,7 +503,7 @@ void PlotTest::switchOnPlotWithoutPeriodsDrawsHorizontalRows()
     QCOMPARE(byColour.size(), std::size_t(3));
     std::vector<int> rows;
     for (const ui::ColourButton* button : {w.c.Command2, w.c.Command3, w.c.Command4}) {
-        const auto& pixels = byColour[rgbOf(button->backColor())];
+        const auto& pixels = byColour[rgbOf(button->backColour())];
         QCOMPARE(int(pixels.size()), lastColumn - firstColumn + 1);
         for (const auto& pixel : pixels)
             QCOMPARE(pixel.second, pixels.front().second);
@@ -596,7 +596,7 @@ void PlotTest::switchOnPlotEndsAtItsFirstError()
     if (voltagePointDrawn) {
         QVERIFY(std::abs(w.plotter().sinus - 0.00127324) < 5e-9);
         QCOMPARE(w.plotter().ladung, 0.0);
-        const Picture expected{{*pixelOf(w.c.Picture1->image(), 121, 1398.22), rgbOf(w.c.Command2->backColor())}};
+        const Picture expected{{*pixelOf(w.c.Picture1->image(), 121, 1398.22), rgbOf(w.c.Command2->backColour())}};
         const QString diff = differences(drawn, expected);
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
     } else {
@@ -656,7 +656,7 @@ void PlotTest::steadyStatePlotRunsSteps1To5000()
     QCOMPARE(w.plotter().schritt, 5001.0);
 
     const QImage& image = w.c.Picture1->image();
-    const QRgb red = rgbOf(w.c.Command2->backColor());
+    const QRgb red = rgbOf(w.c.Command2->backColour());
     const Picture expected = steadyVoltagePicture(image, 100, 1, 5000, red);
     QVERIFY(steadyVoltagePicture(image, 100, 0, 5000, red) != expected);
     QVERIFY(steadyVoltagePicture(image, 100, 1, 5001, red) != expected);
@@ -722,8 +722,8 @@ void PlotTest::steadyStatePlotEndsAfterTheFirstFailingStep()
         const QImage& image = w.c.Picture1->image();
         const double theta = steadyVoltageAngle(1, 1);
         const double thetaI = number(w.c.phi->text()) * (kPi / -180) + theta;
-        expected[*pixelOf(image, 121, 1400 - 1400 * std::sin(theta))] = rgbOf(w.c.Command2->backColor());
-        expected[*pixelOf(image, 121, 1400 - 1400 * std::sin(thetaI))] = rgbOf(w.c.Command3->backColor());
+        expected[*pixelOf(image, 121, 1400 - 1400 * std::sin(theta))] = rgbOf(w.c.Command2->backColour());
+        expected[*pixelOf(image, 121, 1400 - 1400 * std::sin(thetaI))] = rgbOf(w.c.Command3->backColour());
     }
     const QString diff = differences(pictureOf(w.c.Picture1), expected);
     QVERIFY2(diff.isEmpty(), qPrintable(diff));

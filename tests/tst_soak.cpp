@@ -11,7 +11,7 @@
 
 #include "TestSupport.h"
 
-#include "app/ControlValues.h"
+#include "ui/ControlValues.h"
 #include "circuit/Rounding.h"
 #include "ui/ColourButton.h"
 #include "ui/Dialogs.h"
@@ -410,7 +410,7 @@ private:
         QLineEdit* field = fields()[std::size_t(start)];
         for (std::size_t i = 0; i < fields().size(); ++i) {
             QLineEdit* candidate = fields()[(std::size_t(start) + i) % fields().size()];
-            const auto value = numberIn(candidate->text());
+            const auto value = optionalNumber(candidate->text());
             const bool needsNonZero = candidate != c.l && candidate != c.phaseein && candidate != c.perioden;
             // A delay beyond 30 ms makes the animation look stuck to this class.
             const bool slow = candidate == c.Text1 && value && *value > 30.0;
@@ -703,7 +703,8 @@ private:
             if (const auto* line = qobject_cast<const ui::LineElement*>(child)) {
                 if (line->pixelBounds().intersects(wrong))
                     elements << QStringLiteral("%1 %2 %3 to (%4, %5)")
-                                    .arg(line->objectName(), line->isVisible() ? "shown" : "hidden", line->color().name())
+                                    .arg(line->objectName(), line->isVisible() ? "shown" : "hidden",
+                                         line->colour().name())
                                     .arg(double(line->x1()))
                                     .arg(double(line->y1()));
             }
@@ -741,7 +742,7 @@ private:
             const QString text = caption->text();
             if (text == QStringLiteral("0"))
                 continue;
-            const auto value = numberIn(text);
+            const auto value = optionalNumber(text);
             expect(value && std::isfinite(*value),
                    QStringLiteral("%1 reads \"%2\", not a number").arg(caption->objectName(), text));
             if (value)
@@ -751,16 +752,16 @@ private:
         // Every accepted text of u has run the static analysis, which copies it into ueff first
         // of all and writes U·√2 into udach next, unless that overflows.
         const QString uText = c.u->text();
-        if (const auto u = numberIn(uText); !uText.isEmpty() && u && std::floor(*u) != 0.0) {
+        if (const auto u = optionalNumber(uText); !uText.isEmpty() && u && std::floor(*u) != 0.0) {
             expect(c.ueff->text() == uText,
                    QStringLiteral("u reads \"%1\" but ueff \"%2\"").arg(uText, c.ueff->text()));
             if (const double peak = *u * std::sqrt(2.0); std::isfinite(peak))
                 expect(c.udach->text() == textOf(peak),
                        QStringLiteral("u reads \"%1\" but udach \"%2\"").arg(uText, c.udach->text()));
         }
-        if (const auto z = numberIn(c.z->text()))
+        if (const auto z = optionalNumber(c.z->text()))
             expect(*z >= 0.0, QStringLiteral("the impedance z is negative: %1").arg(c.z->text()));
-        if (const auto phi = numberIn(c.phi->text()))
+        if (const auto phi = optionalNumber(c.phi->text()))
             expect(std::fabs(*phi) <= 90.0, QStringLiteral("the phase shift phi is beyond ±90°: %1").arg(c.phi->text()));
 
         // The animation.
@@ -772,7 +773,7 @@ private:
                    .arg(c.Check10->isChecked() ? "checked" : "unchecked", c.Timer1->isActive() ? "running" : "stopped"));
         expect(c.Slider1->value() >= 5 && c.Slider1->value() <= 500,
                QStringLiteral("Slider1 stands at %1").arg(c.Slider1->value()));
-        if (const auto delay = numberIn(c.Text1->text()); delay && *delay > 5.0 && *delay < 500.0)
+        if (const auto delay = optionalNumber(c.Text1->text()); delay && *delay > 5.0 && *delay < 500.0)
             expect(c.Slider1->value() == int(circuit::roundWholeHalfEven(*delay)),
                    QStringLiteral("Text1 reads \"%1\" but Slider1 stands at %2").arg(c.Text1->text()).arg(c.Slider1->value()));
 
@@ -803,8 +804,8 @@ private:
         }
         // After the loop's own ticks, without a message, the phasors of the applied voltage and
         // the current stand at the step takt: θ = P·(takt / 785.3981635), θi = θ − φ·π/180.
-        const auto periods = numberIn(c.perioden->text());
-        const auto phi = numberIn(c.phi->text());
+        const auto periods = optionalNumber(c.perioden->text());
+        const auto phi = optionalNumber(c.phi->text());
         if (waited_ && stepped && messagesOfAction == 0 && c.Check11->isChecked() && periods && phi) {
             const double theta = *periods * (takt / 785.3981635);
             const double thetaI = *phi * (3.141592654 / -180.0) + theta;
@@ -846,7 +847,7 @@ private:
                    .arg(c.phaseein->isEnabled() ? "enabled" : "disabled", c.Check8->isChecked() ? "checked" : "unchecked"));
         const bool switchOn = c.Check8->isChecked();
         if (switchOn) {
-            const auto inductance = numberIn(c.l->text());
+            const auto inductance = optionalNumber(c.l->text());
             expect(inductance && *inductance == 0.0,
                    QStringLiteral("l reads \"%1\" in the switch-on mode").arg(c.l->text()));
         }
