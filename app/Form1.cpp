@@ -3,6 +3,8 @@
 #include "animation/AnimationControl.h"
 #include "animation/AnimationStepper.h"
 #include "app/CurveColours.h"
+#include "app/HelpWindow.h"
+#include "app/ToolTips.h"
 #include "app/WindowLayout.h"
 #include "circuit/ParameterInputs.h"
 #include "circuit/StaticAnalysis.h"
@@ -45,6 +47,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     switchOn_ = std::make_unique<SwitchOnMode>(controls_);
     colours_ = std::make_unique<CurveColours>(controls_);
     wireEvents(); // after the initial values, so creating the controls raises no event
+    installToolTips(controls_);
+    analysis_->setRunListener([this] { markInputsRead(controls_); });
+    installHelpKey(this);
 }
 
 Form1::~Form1() = default;

@@ -269,7 +269,7 @@ void buildCredits(Controls& controls)
     bold.setBold(true);
     controls.Label[30]->setFont(bold);
     controls.Label[33] = label(frame5, "Label33", "Version 1.0", {1440, 240, 1695, 255});
-    controls.Label[31] = label(frame5, "Label31", "RLC-Wechselstromkreis im Unterricht", {120, 450, 3015, 255});
+    controls.Label[31] = label(frame5, "Label31", "F1: Hilfe", {120, 450, 3015, 255});
     controls.Label[32] = label(frame5, "Label32", QStringLiteral("© 2026 Das Wellgrat-Team"), {120, 720, 2895, 255});
 }
 

@@ -1,5 +1,6 @@
 #include "circuit/Rounding.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -22,14 +23,11 @@ double roundHalfEven(double value, int places)
 
 double roundSignificant(double value, int digits)
 {
-    if (!std::isfinite(value) || value == 0.0)
+    if (value == 0.0 || !std::isfinite(value))
         return value;
-    // The scientific form with digits − 1 places after the point, rounded as above.
-    char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
-    double rounded = 0.0;
-    std::from_chars(buffer, written.ptr, rounded);
-    return rounded;
+    const int places = digits - 1 - int(std::floor(std::log10(std::fabs(value))));
+    // Whole numbers keep all their digits; below 1E-30 the written form has few digits anyway.
+    return roundHalfEven(value, std::clamp(places, 0, 30));
 }
 
 double roundCurrent(double value)

@@ -8,7 +8,8 @@ namespace circuit {
 // value, so 0,125 is a tie and 2,675 is not) goes to the even last digit.
 double roundHalfEven(double value, int places);
 
-// Rounds to `digits` significant digits, an exact tie to the even last digit; 0 stays 0.
+// Rounds to `digits` significant digits, an exact tie to the even digit; whole numbers keep
+// all their digits.
 double roundSignificant(double value, int digits);
 
 // The rounding of the current captions: 5 decimal places, unless those keep fewer than 3

@@ -23,6 +23,8 @@ StaticAnalysis::StaticAnalysis(const Controls& controls, std::function<void()> a
 
 void StaticAnalysis::CalcStaticData()
 {
+    if (runListener_)
+        runListener_();
     try {
         computeAndWrite();
     } catch (const CalcError&) {

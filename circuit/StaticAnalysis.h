@@ -12,6 +12,8 @@ public:
     StaticAnalysis(const Controls& controls, std::function<void()> animationTick);
 
     void CalcStaticData();
+    // Told at the start of every run, before the inputs are read.
+    void setRunListener(std::function<void()> listener) { runListener_ = std::move(listener); }
 
     bool rechenfehler() const { return rechenfehler_; }
     void clearRechenfehler() { rechenfehler_ = false; }
@@ -21,5 +23,6 @@ private:
 
     const Controls& controls_;
     std::function<void()> animationTick_;
+    std::function<void()> runListener_;
     bool rechenfehler_ = false; // set by a failed run, cleared only by the plotter
 };

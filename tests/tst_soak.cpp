@@ -1,6 +1,6 @@
 // A seeded random soak of the whole window: an impatient class of students types, pastes and
 // erases texts in every field, clicks every check box and button it can reach, moves the
-// slider and lets the animation run, while the answers to every message box and colour
+// slider, opens and closes the guide and lets the animation run, while the answers to every message box and colour
 // chooser come automatically. After every action the window must still make sense.
 //
 //   WELLGRAT_SOAK_ACTIONS  number of actions (default 3000)
@@ -11,16 +11,20 @@
 
 #include "TestSupport.h"
 
-#include "ui/ControlValues.h"
+#include "app/HelpWindow.h"
+#include "circuit/InputWait.h"
 #include "circuit/Rounding.h"
+#include "ui/ControlValues.h"
 #include "ui/ColourButton.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
+#include "ui/InputState.h"
 #include "ui/LineElement.h"
 #include "ui/Slider.h"
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QApplication>
 #include <QColorDialog>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -147,6 +151,7 @@ public:
             QStringLiteral("%1 colour choices").arg(colourChoices_),
             QStringLiteral("%1 values typed key by key into c and l").arg(keyByKey_),
             QStringLiteral("%1 long delays cut short (%2 loops moving again)").arg(longDelaysCut_).arg(loopsGoingAgain_),
+            QStringLiteral("%1 times F1 (%2 times Esc in the guide)").arg(guideOpened_).arg(guideClosed_),
             QStringLiteral("%1 close looks at the drawing surfaces").arg(looks_),
             QStringLiteral("%1 message boxes (at most %2 open at once)").arg(messages_).arg(maxOpen_),
             QStringLiteral("%1 actions left an infinite phasor tip").arg(infiniteTips_),
@@ -355,7 +360,7 @@ private:
             {15, 60, &Soak::eraseField},   {40, 70, &Soak::editField},       {200, 210, &Soak::clickCheckBox},
             {10, 7, &Soak::plot},          {30, 33, &Soak::clearSurfaces},   {40, 40, &Soak::chooseColour},
             {80, 70, &Soak::moveSlider},   {220, 150, &Soak::waitForTicks},  {15, 15, &Soak::paintWindow},
-            {25, 0, &Soak::startLoop},     {30, 20, &Soak::typeComponentKeyByKey},
+            {25, 0, &Soak::startLoop},     {6, 12, &Soak::useGuide},      {30, 20, &Soak::typeComponentKeyByKey},
             {6, 3, &Soak::longDelayThenShortOne},
         };
         int total = 0;
@@ -754,6 +759,43 @@ private:
         }
     }
 
+    // F1 opens the guide beside the window, Esc in the guide closes it; neither changes what
+    // the window holds, and the window stays usable while the guide is open.
+    void useGuide()
+    {
+        auto* guide = form_.findChild<HelpWindow*>();
+        if (guide && guide->isVisible() && chance(50)) {
+            note(QStringLiteral("press Esc in the guide"));
+            QTest::keyClick(guide, Qt::Key_Escape);
+            ++guideClosed_;
+            if (guide->isVisible())
+                setFault(QStringLiteral("Esc left the guide open"));
+            return;
+        }
+        note(QStringLiteral("press F1"));
+        form_.activateWindow(); // the student clicks back into the window first
+        // An open guide shares the window's activation (isActiveWindow is true for both), so
+        // wait for the window itself to be the active one.
+        if (!QTest::qWaitForWindowActive(&form_) || !QTest::qWaitFor([this] { return QApplication::activeWindow() == &form_; }, 1000))
+            return note(QStringLiteral("  (the window did not become active)"));
+        QStringList texts;
+        for (const QLineEdit* field : fields())
+            texts << field->text();
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &form_;
+        QTest::keyClick(target, Qt::Key_F1);
+        ++guideOpened_;
+        guide = form_.findChild<HelpWindow*>();
+        if (!guide || !guide->isVisible())
+            return setFault(QStringLiteral("F1 did not open the guide"));
+        if (guide->isModal() || QApplication::activeModalWidget())
+            setFault(QStringLiteral("the guide keeps the window from being used"));
+        if (form_.findChildren<HelpWindow*>().size() != 1)
+            setFault(QStringLiteral("F1 opened a second guide"));
+        for (std::size_t i = 0; i < fields().size(); ++i)
+            if (fields()[i]->text() != texts[qsizetype(i)])
+                setFault(QStringLiteral("F1 changed the text of %1").arg(fields()[i]->objectName()));
+    }
+
     void waitForTicks()
     {
         const int ms = 1 + below(25);
@@ -898,6 +940,17 @@ private:
             expect(*z >= 0.0, QStringLiteral("the impedance z is negative: %1").arg(c.z->text()));
         if (const auto phi = optionalNumber(c.phi->text()))
             expect(std::fabs(*phi) <= 90.0, QStringLiteral("the phase shift phi is beyond ±90°: %1").arg(c.phi->text()));
+
+        // A tinted input holds a text that its change handler does not take.
+        const std::pair<QLineEdit*, circuit::InputWait (*)(std::u16string_view)> inputs[] = {
+            {c.u, circuit::waitOfWholeNonZero}, {c.f, circuit::waitOfWholeNonZero}, {c.r, circuit::waitOfWholeNonZero},
+            {c.l, circuit::waitOfInductance},   {c.c, circuit::waitOfCapacitance}};
+        for (const auto& [field, wait] : inputs) {
+            const QString text = field->text();
+            const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()));
+            expect(!ui::isTinted(field) || wait(view) != circuit::InputWait::Taken,
+                   QStringLiteral("%1 is tinted but its handler takes \"%2\"").arg(field->objectName(), text));
+        }
 
         // The animation.
         const int takt = form_.property("takt").toInt();
@@ -1098,6 +1151,8 @@ private:
     long keyByKey_ = 0;
     long longDelaysCut_ = 0;
     long loopsGoingAgain_ = 0;
+    long guideOpened_ = 0;
+    long guideClosed_ = 0;
     long ticks_ = 0;
     long cycles_ = 0;
     long plots_ = 0;
