@@ -34,7 +34,7 @@ void describe(QWidget* widget, const QString& text)
     widget->setAccessibleDescription(text);
 }
 
-// "10 µF": the value in the unit that a classroom uses for it.
+// "C = 10 µF": the value in the unit that a classroom uses for it.
 QString currentValue(const QLineEdit* field, double factor, const QString& unit)
 {
     const QString text = field->text();
@@ -43,7 +43,8 @@ QString currentValue(const QLineEdit* field, double factor, const QString& unit)
     const auto value = circuit::parseGermanNumber(viewOf(text));
     if (!value)
         return QStringLiteral("Jetzt: keine Zahl");
-    return QStringLiteral("Jetzt: ") + german(circuit::roundSignificant(*value * factor, 6)) + QLatin1Char(' ') + unit;
+    return QStringLiteral("Jetzt: %1 = %2 %3")
+        .arg(field->objectName().toUpper(), german(circuit::roundSignificant(*value * factor, 6)), unit);
 }
 
 QString reasonText(circuit::InputWait wait)
@@ -195,7 +196,8 @@ void installOptionTips(const Controls& c)
     describe(c.Picture1,
              QStringLiteral("Kurvendiagramm: der zeitliche Verlauf der gewählten Kurven, von links nach rechts.\n"
                             "Spannung und Strom sind jede auf volle Höhe gezeichnet, die Leistung als Produkt "
-                            "beider; die Spannungen an R, C und L sind auf Û bezogen.\n"
+                            "beider (positiv über der Achse); die Spannungen an R, C und L sind auf Û "
+                            "bezogen.\n"
                             "Im Einschaltvorgang ist die Spannung auf volle Höhe gezeichnet, der Strom auf Î "
                             "bezogen, und positive Leistung liegt unter der Achse."));
     describe(c.Picture2, QStringLiteral("Zeigerdiagramm: jeder Zeiger dreht sich gegen den Uhrzeigersinn; seine Höhe "

@@ -1,6 +1,7 @@
 // The window's controls with their twips geometry and initial state.
 #include "app/WindowLayout.h"
 #include "app/Schematic.h"
+#include "app/Version.h"
 
 #include "ui/ColourButton.h"
 #include "ui/DrawingSurface.h"
@@ -268,7 +269,7 @@ void buildCredits(Controls& controls)
     QFont bold = controls.Label[30]->font();
     bold.setBold(true);
     controls.Label[30]->setFont(bold);
-    controls.Label[33] = label(frame5, "Label33", "Version 1.0", {1440, 240, 1695, 255});
+    controls.Label[33] = label(frame5, "Label33", "Version " WELLGRAT_VERSION, {1440, 240, 1695, 255});
     controls.Label[31] = label(frame5, "Label31", "F1: Hilfe", {120, 450, 3015, 255});
     controls.Label[32] = label(frame5, "Label32", QStringLiteral("© 2026 Das Wellgrat-Team"), {120, 720, 2895, 255});
 }
@@ -285,29 +286,24 @@ void setFocusOrder(const Controls& controls)
         QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
 }
 
-// Names (and where the caption alone says too little, descriptions) that screen readers read:
-// the caption, or the quantity with its unit. Labels, frames and check boxes read their
-// captions by themselves; result labels speak their quantity, value and unit.
+// Names that screen readers read: the caption, or the quantity with its unit. Labels, frames
+// and check boxes read their captions by themselves; result labels speak their quantity, value
+// and unit. The descriptions are the tool tips (ToolTips.h).
 void nameForScreenReaders(const Controls& controls)
 {
-    auto name = [](QWidget* widget, const QString& name, const QString& description = {}) {
-        widget->setAccessibleName(name);
-        if (!description.isEmpty())
-            widget->setAccessibleDescription(description);
-    };
+    auto name = [](QWidget* widget, const QString& name) { widget->setAccessibleName(name); };
     name(controls.r, QStringLiteral("Widerstand R in Ohm"));
     name(controls.c, QStringLiteral("Kapazität C in Farad"));
     name(controls.l, QStringLiteral("Induktivität L in Henry"));
-    name(controls.u, QStringLiteral("Spannung U der Quelle in Volt"), QStringLiteral("Effektivwert"));
+    name(controls.u, QStringLiteral("Spannung U der Quelle in Volt"));
     name(controls.f, QStringLiteral("Frequenz f in Hertz"));
     name(controls.Check1, QStringLiteral("Kondensator eingebaut"));
     name(controls.perioden, QStringLiteral("Anzahl der Perioden"));
     name(controls.phaseein, QStringLiteral("Phase im Moment des Einschaltens in Grad"));
-    name(controls.Text1, QStringLiteral("Delay in Millisekunden"),
-         QStringLiteral("Pause zwischen zwei Schritten der Animation"));
+    name(controls.Text1, QStringLiteral("Delay in Millisekunden"));
     name(controls.Slider1, QStringLiteral("Delay in Millisekunden, Schieberegler"));
-    name(controls.Command1, QStringLiteral("Zeichne!"), QStringLiteral("Zeichnet die gewählten Kurven"));
-    name(controls.Command8, QStringLiteral("CLS"), QStringLiteral("Löscht Kurvendiagramm und Zeigerdiagramm"));
+    name(controls.Command1, QStringLiteral("Zeichne!"));
+    name(controls.Command8, QStringLiteral("CLS"));
     name(controls.Picture1, QStringLiteral("Kurvendiagramm"));
     name(controls.Picture2, QStringLiteral("Zeigerdiagramm"));
     const std::pair<QCheckBox*, ui::ColourButton*> curves[] = {
@@ -316,8 +312,8 @@ void nameForScreenReaders(const Controls& controls)
         {controls.Check6, controls.Command6}, {controls.Check7, controls.Command7}};
     for (const auto& [check, colour] : curves)
         name(colour, QStringLiteral("Farbe: ") + check->text());
-    name(controls.Check8, controls.Check8->text(), QStringLiteral("Zeichnet den Einschaltvorgang ohne Spule"));
-    name(controls.Check10, controls.Check10->text(), QStringLiteral("Lässt die Animation laufen"));
+    name(controls.Check8, controls.Check8->text());
+    name(controls.Check10, controls.Check10->text());
 }
 
 } // namespace

@@ -146,13 +146,13 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shows");
-        QTest::newRow("C at start-up") << "c" << "" << "Jetzt: 10 µF";
-        QTest::newRow("C typed") << "c" << "0,000022" << "Jetzt: 22 µF";
-        QTest::newRow("C in exponent form") << "c" << "4,7E-7" << "Jetzt: 0,47 µF";
+        QTest::newRow("C at start-up") << "c" << "" << "Jetzt: C = 10 µF";
+        QTest::newRow("C typed") << "c" << "0,000022" << "Jetzt: C = 22 µF";
+        QTest::newRow("C in exponent form") << "c" << "4,7E-7" << "Jetzt: C = 0,47 µF";
         QTest::newRow("C not a number") << "c" << "zehn" << "Jetzt: keine Zahl";
-        QTest::newRow("L at start-up") << "l" << "" << "Jetzt: 100 mH";
-        QTest::newRow("L typed") << "l" << "0,25" << "Jetzt: 250 mH";
-        QTest::newRow("L zero") << "l" << "0" << "Jetzt: 0 mH";
+        QTest::newRow("L at start-up") << "l" << "" << "Jetzt: L = 100 mH";
+        QTest::newRow("L typed") << "l" << "0,25" << "Jetzt: L = 250 mH";
+        QTest::newRow("L zero") << "l" << "0" << "Jetzt: L = 0 mH";
         QTest::newRow("L erased") << "l" << "\b" << "Jetzt: leer";
     }
 

@@ -436,6 +436,11 @@ void StaticAnalysisTest::initialTexts_data()
         {"phaseein", "0"},
         {"Label27", "Grad"},
         {"Check9", "Refresh beim Zeichnen"},
+        // credits; the version is the one that CMakeLists.txt names
+        {"Label30", "Wellgrat"},
+        {"Label33", "Version 1.0"},
+        {"Label31", "F1: Hilfe"},
+        {"Label32", QStringLiteral("© 2026 Das Wellgrat-Team")},
     };
     for (const auto& [name, text] : rows)
         QTest::newRow(name) << QString::fromLatin1(name) << text;
