@@ -1,9 +1,9 @@
 #include "animation/AnimationControl.h"
 
 #include "animation/AnimationStepper.h"
-#include "animation/Delay.h"
-#include "ui/ControlValues.h"
+#include "animation/TimerDelay.h"
 #include "circuit/Rounding.h"
+#include "ui/ControlValues.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
 #include "ui/Slider.h"
@@ -13,6 +13,10 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
+
+using animation::TimerDelay;
+using animation::intervalToApplyAtOnce;
+using animation::timerDelayFrom;
 
 AnimationControl::AnimationControl(const Controls& controls, AnimationStepper& stepper)
     : controls_(controls), stepper_(stepper)
@@ -41,12 +45,12 @@ void AnimationControl::Timer1_Timer()
 
 void AnimationControl::Check10_Click()
 {
-    // A delay text that is no number leaves the interval as it is; the loop's first step
-    // then reports it.
-    const auto delay = optionalNumber(controls_.Text1->text());
-    if (delay && *delay != 0.0 && *optionalNumber(controls_.Text1->text()) > 5.0) {
-        if (const auto interval = circuit::timerIntervalFrom(*optionalNumber(controls_.Text1->text())))
-            controls_.Timer1->setInterval(*interval);
+    // A delay text that is no number, or a delay the timer does not take, leaves the interval
+    // as it is; the loop's first step then reports it.
+    if (const auto delay = optionalNumber(controls_.Text1->text())) {
+        const TimerDelay rule = timerDelayFrom(*delay);
+        if (rule.kind == TimerDelay::Kind::SetsInterval)
+            controls_.Timer1->setInterval(rule.interval);
     }
     if (controls_.Check10->isChecked()) {
         controls_.Timer1->start();
@@ -63,19 +67,18 @@ void AnimationControl::Text1_Change()
     followWithSlider();
     // A running loop that would still wait longer than the new delay takes it now.
     if (const auto interval =
-            animation::intervalToApplyAtOnce(optionalNumber(controls_.Text1->text()), controls_.Timer1->remainingTime()))
+            intervalToApplyAtOnce(optionalNumber(controls_.Text1->text()), controls_.Timer1->remainingTime()))
         controls_.Timer1->setInterval(*interval);
 }
 
 void AnimationControl::followWithSlider()
 {
     // Silent on every error: the next animation step reports a bad delay.
-    const auto a = optionalNumber(controls_.Text1->text());
-    const auto b = optionalNumber(controls_.Text1->text());
-    if (!a || !b)
+    const auto delay = optionalNumber(controls_.Text1->text());
+    if (!delay)
         return;
-    if (*a > 5.0 && *b < 500.0) {
-        const double position = circuit::roundWholeHalfEven(*optionalNumber(controls_.Text1->text()));
+    if (*delay > 5.0 && *delay < 500.0) {
+        const double position = circuit::roundWholeHalfEven(*delay);
         if (position < controls_.Slider1->minimum() || position > controls_.Slider1->maximum())
             return;
         // The program's own setting of the slider raises no click event.

@@ -2,29 +2,21 @@
 
 #include "circuit/Acceptance.h"
 #include "circuit/StaticAnalysis.h"
-#include "ui/LineElement.h"
+#include "ui/ControlValues.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 
-ParameterInputs::ParameterInputs(const Controls& controls, StaticAnalysis& analysis)
-    : controls_(controls), analysis_(analysis)
+ParameterInputs::ParameterInputs(const Controls& controls, StaticAnalysis& analysis,
+                                 std::function<void(bool)> showCapacitor)
+    : controls_(controls), analysis_(analysis), showCapacitor_(std::move(showCapacitor))
 {
 }
-
-namespace {
-
-std::u16string_view viewOf(const QString& text)
-{
-    return {reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())};
-}
-
-} // namespace
 
 void ParameterInputs::recomputeIf(bool (*accepts)(std::u16string_view), const QLineEdit* field)
 {
     const QString text = field->text();
-    if (accepts(viewOf(text)))
+    if (accepts(utf16View(text)))
         analysis_.CalcStaticData();
 }
 
@@ -36,17 +28,8 @@ void ParameterInputs::c_Change() { recomputeIf(circuit::acceptsCapacitance, cont
 
 void ParameterInputs::Check1_Click()
 {
-    if (!controls_.Check1->isChecked()) {
-        controls_.c->setEnabled(false);
-        controls_.Line[6]->setVisible(false);
-        controls_.Line[7]->setVisible(false);
-        controls_.Line[38]->setVisible(true);
-    }
-    if (controls_.Check1->isChecked()) {
-        controls_.c->setEnabled(true);
-        controls_.Line[6]->setVisible(true);
-        controls_.Line[7]->setVisible(true);
-        controls_.Line[38]->setVisible(false);
-    }
+    const bool builtIn = controls_.Check1->isChecked();
+    controls_.c->setEnabled(builtIn);
+    showCapacitor_(builtIn);
     analysis_.CalcStaticData();
 }

@@ -2,6 +2,7 @@
 
 #include "ui/Controls.h"
 
+#include <functional>
 #include <string_view>
 
 class StaticAnalysis;
@@ -10,7 +11,8 @@ class StaticAnalysis;
 // and the capacitor box builds the capacitor in or out and always recomputes.
 class ParameterInputs {
 public:
-    ParameterInputs(const Controls& controls, StaticAnalysis& analysis);
+    // `showCapacitor` draws the capacitor in the schematic, or the wire that bridges it.
+    ParameterInputs(const Controls& controls, StaticAnalysis& analysis, std::function<void(bool)> showCapacitor);
 
     void u_Change();
     void f_Change();
@@ -24,4 +26,5 @@ private:
 
     const Controls& controls_;
     StaticAnalysis& analysis_;
+    std::function<void(bool)> showCapacitor_;
 };

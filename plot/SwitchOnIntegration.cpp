@@ -2,6 +2,7 @@
 
 #include "circuit/AcFormulas.h"
 #include "circuit/CheckedMath.h"
+#include "plot/TimeAxis.h"
 
 #include <cmath>
 
@@ -9,10 +10,11 @@ namespace plot {
 
 using namespace circuit::checked;
 using circuit::kPi;
+using namespace timeaxis;
 
 double sourceAngle(double phase0Degrees, double periods, double n)
 {
-    return add(div(mul(phase0Degrees, kPi), 180.0), mul(periods, div(n, kPhaseDivisor)));
+    return add(div(mul(phase0Degrees, kPi), 180.0), sourcePhase(periods, n));
 }
 
 double sourceSine(double phase0Degrees, double periods, double n)
@@ -36,7 +38,7 @@ bool forwardStepHolds(const SwitchOnCircuit& k)
 
 double settledCharge(const SwitchOnCircuit& k, double angle)
 {
-    const double b = mul(div(mul(k.f, kSteps), kPhaseDivisor), mul(k.r, k.c));
+    const double b = mul(div(mul(k.f, kSteps), kAngleDivisor), mul(k.r, k.c));
     return div(mul(mul(k.c, k.uPeak), sub(std::sin(angle), mul(b, std::cos(angle)))), add(1.0, mul(b, b)));
 }
 
@@ -63,7 +65,7 @@ double nextCurrent(double uPeak, double sine, double charge, double c, double r)
     return div(sub(mul(uPeak, sine), div(charge, c)), r);
 }
 
-double voltageY(double sine) { return sub(kZeroLine, mul(kVoltageScale, sine)); }
+double voltageY(double sine) { return sub(kZeroLine, mul(kFullScale, sine)); }
 
 double currentY(double current, double iPeak) { return sub(kZeroLine, mul(kCurrentScale, div(current, iPeak))); }
 

@@ -7,12 +7,7 @@
 // and throws circuit::CalcError.
 namespace plot {
 
-inline constexpr double kSteps = 5000.0;          // steps per plot and divisor of Δt
-inline constexpr double kPhaseDivisor = 785.3981635;
-inline constexpr double kZeroLine = 1400.0;
-inline constexpr double kVoltageScale = 1400.0;
-inline constexpr double kCurrentScale = 1100.0;
-inline constexpr double kPowerScale = 1500.0;
+// Steps and scales are those of the time axis (plot/TimeAxis.h).
 
 // The inputs of the integration, as the plot reads them.
 struct SwitchOnCircuit {

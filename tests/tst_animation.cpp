@@ -106,18 +106,6 @@ void append(QLineEdit* field, QChar character)
     QTest::keyClick(field, character.toLatin1());
 }
 
-// A window fresh from start-up, then shown: its surfaces have their images.
-struct ShownWindow : LoadedWindow {
-    ShownWindow()
-    {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            qWarning("window not exposed");
-    }
-};
-
-int taktOf(const Form1& form) { return form.property("takt").toInt(); }
-
 // The centre of a part of the slider (its handle), as the style draws it.
 QPoint sliderPoint(const QSlider* slider, QStyle::SubControl part)
 {

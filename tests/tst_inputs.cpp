@@ -20,15 +20,6 @@ namespace {
 const QString kCalcErrorText =
     QStringLiteral("Es ist ein Fehler in der Rechung aufgetreten. Möglicherweise Division durch 0.");
 
-int takt(const LoadedWindow& w) { return w.form.property("takt").toInt(); }
-bool rechenfehler(const LoadedWindow& w) { return w.form.property("rechenfehler").toBool(); }
-
-QStringList captions(const LoadedWindow& w)
-{
-    return {w.c.ueff->text(), w.c.udach->text(), w.c.phi->text(),
-            w.c.z->text(),    w.c.ieff->text(),  w.c.idach->text()};
-}
-
 QLineEdit* fieldNamed(const LoadedWindow& w, const QString& name)
 {
     auto* field = w.form.findChild<QLineEdit*>(name);
@@ -255,10 +246,10 @@ void InputsTest::handlerRecomputesExactlyWhenAccepted()
     QFETCH(bool, recomputes);
     DialogRecorder dialogs;
     LoadedWindow w;
-    const QStringList before = captions(w);
+    const QStringList before = captions(w.c);
     fieldNamed(w, field)->setText(text);
-    QCOMPARE(takt(w), recomputes ? 2 : 1);
-    QCOMPARE(captions(w) != before, recomputes);
+    QCOMPARE(w.takt(), recomputes ? 2 : 1);
+    QCOMPARE(captions(w.c) != before, recomputes);
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -278,27 +269,27 @@ void InputsTest::erasingHundredCharacterByCharacter()
     QLineEdit* edit = fieldNamed(w, field);
     if (edit->text() != "100")
         edit->setText("100");
-    int steps = takt(w);
+    int steps = w.takt();
     QTest::keyClick(edit, Qt::Key_End);
 
     Circuit k;
     for (const double remaining : {10.0, 1.0}) {
         QTest::keyClick(edit, Qt::Key_Backspace);
         QCOMPARE(edit->text(), QString::number(remaining));
-        QCOMPARE(takt(w), ++steps);
+        QCOMPARE(w.takt(), ++steps);
         setParameter(k, field, remaining);
         compareCaptions(w, k);
         if (field == "u")
             QCOMPARE(w.c.ueff->text(), edit->text());
     }
 
-    const QStringList lastResults = captions(w);
+    const QStringList lastResults = captions(w.c);
     QTest::keyClick(edit, Qt::Key_Backspace);
     QCOMPARE(edit->text(), QString());
-    QCOMPARE(takt(w), steps);
-    QCOMPARE(captions(w), lastResults);
+    QCOMPARE(w.takt(), steps);
+    QCOMPARE(captions(w.c), lastResults);
     QVERIFY(dialogs.messages.empty());
-    QVERIFY(!rechenfehler(w));
+    QVERIFY(!w.rechenfehler());
 }
 
 void InputsTest::typingZeroPointFiveWaitsForMoreDigits_data()
@@ -315,13 +306,13 @@ void InputsTest::typingZeroPointFiveWaitsForMoreDigits()
     DialogRecorder dialogs;
     LoadedWindow w;
     QLineEdit* edit = fieldNamed(w, field);
-    const QStringList initialResults = captions(w);
+    const QStringList initialResults = captions(w.c);
 
     edit->selectAll();
     for (const QChar ch : QStringLiteral("0,5")) {
         QTest::keyClicks(edit, QString(ch));
-        QCOMPARE(takt(w), 1);
-        QCOMPARE(captions(w), initialResults);
+        QCOMPARE(w.takt(), 1);
+        QCOMPARE(captions(w.c), initialResults);
     }
     QCOMPARE(edit->text(), QStringLiteral("0,5"));
 
@@ -329,7 +320,7 @@ void InputsTest::typingZeroPointFiveWaitsForMoreDigits()
     QTest::keyClick(w.c.l, Qt::Key_End);
     QTest::keyClicks(w.c.l, "5");
     QCOMPARE(w.c.l->text(), QStringLiteral("0,15"));
-    QCOMPARE(takt(w), 2);
+    QCOMPARE(w.takt(), 2);
     Circuit k;
     k.l = 0.15;
     setParameter(k, field, 0.5);
@@ -342,16 +333,16 @@ void InputsTest::negativeResistanceIsAccepted()
 {
     DialogRecorder dialogs;
     LoadedWindow w;
-    const QStringList initialResults = captions(w);
+    const QStringList initialResults = captions(w.c);
     w.c.r->selectAll();
     for (const QChar ch : QStringLiteral("-0,")) {
         QTest::keyClicks(w.c.r, QString(ch));
-        QCOMPARE(takt(w), 1);
-        QCOMPARE(captions(w), initialResults);
+        QCOMPARE(w.takt(), 1);
+        QCOMPARE(captions(w.c), initialResults);
     }
     QTest::keyClicks(w.c.r, "5");
     QCOMPARE(w.c.r->text(), QStringLiteral("-0,5"));
-    QCOMPARE(takt(w), 2);
+    QCOMPARE(w.takt(), 2);
     Circuit k;
     k.r = -0.5;
     compareCaptions(w, k);
@@ -373,23 +364,23 @@ void InputsTest::lettersInVoltageFrequencyResistanceDoNothing()
     DialogRecorder dialogs;
     LoadedWindow w;
     QLineEdit* edit = fieldNamed(w, field);
-    const QStringList initialResults = captions(w);
+    const QStringList initialResults = captions(w.c);
     edit->selectAll();
     for (const QChar ch : QStringLiteral("abc")) {
         QTest::keyClicks(edit, QString(ch));
-        QCOMPARE(takt(w), 1);
-        QCOMPARE(captions(w), initialResults);
+        QCOMPARE(w.takt(), 1);
+        QCOMPARE(captions(w.c), initialResults);
         QVERIFY(dialogs.messages.empty());
     }
     QCOMPARE(edit->text(), QStringLiteral("abc"));
-    QVERIFY(!rechenfehler(w));
+    QVERIFY(!w.rechenfehler());
 
     // The letters stay; the next run that another input starts trips over them.
     QTest::keyClick(w.c.l, Qt::Key_End);
     QTest::keyClicks(w.c.l, "5");
     QCOMPARE(dialogs.texts(), QStringList{kCalcErrorText});
-    QCOMPARE(takt(w), 1);
-    QVERIFY(rechenfehler(w));
+    QCOMPARE(w.takt(), 1);
+    QVERIFY(w.rechenfehler());
     QCOMPARE(w.c.ueff->text(), w.c.u->text());
 }
 
@@ -414,7 +405,7 @@ void InputsTest::unreadableInductanceOrCapacitanceReportedAtOnce()
     DialogRecorder dialogs;
     LoadedWindow w;
     QLineEdit* edit = fieldNamed(w, field);
-    const QStringList initialResults = captions(w);
+    const QStringList initialResults = captions(w.c);
 
     edit->selectAll();
     int typedSoFar = 0;
@@ -426,11 +417,11 @@ void InputsTest::unreadableInductanceOrCapacitanceReportedAtOnce()
         QCOMPARE(message.text, kCalcErrorText);
         QCOMPARE(message.title, QStringLiteral("Fehler!"));
         QVERIFY(message.icon == ui::MessageIcon::Critical);
-        QCOMPARE(takt(w), 1);
-        QVERIFY(rechenfehler(w));
+        QCOMPARE(w.takt(), 1);
+        QVERIFY(w.rechenfehler());
     }
     QCOMPARE(edit->text(), typed);
-    QCOMPARE(captions(w), initialResults); // ueff and udach rewritten with the same u
+    QCOMPARE(captions(w.c), initialResults); // ueff and udach rewritten with the same u
 }
 
 void InputsTest::typingKeyByKeyWaitsForUnfinishedNumbers_data()
@@ -461,23 +452,23 @@ void InputsTest::typingKeyByKeyWaitsForUnfinishedNumbers()
     QLineEdit* edit = fieldNamed(w, field);
     edit->setFocus();
     edit->selectAll();
-    int steps = takt(w);
+    int steps = w.takt();
     for (int i = 0; i < typed.size(); ++i) {
-        const QStringList before = captions(w);
+        const QStringList before = captions(w.c);
         QTest::keyClicks(edit, QString(typed[i]));
         QCOMPARE(edit->text(), typed.left(i + 1));
         QVERIFY2(dialogs.messages.empty(), qPrintable(edit->text()));
         if (runs[i] == u'r') {
-            QCOMPARE(takt(w), ++steps);
+            QCOMPARE(w.takt(), ++steps);
         } else {
-            QCOMPARE(takt(w), steps);
-            QCOMPARE(captions(w), before);
+            QCOMPARE(w.takt(), steps);
+            QCOMPARE(captions(w.c), before);
         }
     }
     Circuit k;
     setParameter(k, field, value);
     compareCaptions(w, k);
-    QVERIFY(!rechenfehler(w));
+    QVERIFY(!w.rechenfehler());
 }
 
 // "Zeichne!" recomputes whatever the field holds: a zero capacitance that waited is
@@ -488,12 +479,12 @@ void InputsTest::zeroCapacitanceIsReportedByTheDrawing()
     LoadedWindow w;
     typeInto(w.c.c, "0,000");
     QVERIFY(dialogs.messages.empty());
-    QVERIFY(!rechenfehler(w));
+    QVERIFY(!w.rechenfehler());
     QTest::mouseClick(w.c.Command1, Qt::LeftButton);
     QCOMPARE(dialogs.texts(),
              (QStringList{kCalcErrorText, QStringLiteral("Es ist ein Fehler in der Rechnung aufgetreten. Vermutlich "
                                                          "Division durch 0. Bitte überprüfen Sie Ihre Eingaben.")}));
-    QVERIFY(rechenfehler(w));
+    QVERIFY(w.rechenfehler());
 }
 
 void InputsTest::inductanceZeroIsCoilFreeCircuit_data()
@@ -512,7 +503,7 @@ void InputsTest::inductanceZeroIsCoilFreeCircuit()
         typeInto(w.c.l, "0");
     else
         w.c.l->setText("0");
-    QCOMPARE(takt(w), 2);
+    QCOMPARE(w.takt(), 2);
     QCOMPARE(w.c.phi->text(), QStringLiteral("-72,5594"));
     QCOMPARE(w.c.z->text(), QStringLiteral("333,6483"));
     QCOMPARE(w.c.ieff->text(), QStringLiteral("0,02997"));
@@ -546,8 +537,9 @@ void InputsTest::capacitorOutAndInAgain()
     QVERIFY(!w.c.Line[6]->isVisible());
     QVERIFY(!w.c.Line[7]->isVisible());
     QVERIFY(w.c.Line[38]->isVisible());
-    QCOMPARE(takt(w), 2);
-    QCOMPARE(captions(w), (QStringList{"10", "14,142135623731", "17,4405944903738", "104,8187", "0,0954", "0,13492"}));
+    QCOMPARE(w.takt(), 2);
+    QCOMPARE(captions(w.c),
+             (QStringList{"10", "14,142135623731", "17,4405944903738", "104,8187", "0,0954", "0,13492"}));
 
     setBuiltIn(true);
     QVERIFY(w.c.c->isEnabled());
@@ -555,8 +547,8 @@ void InputsTest::capacitorOutAndInAgain()
     QVERIFY(w.c.Line[6]->isVisible());
     QVERIFY(w.c.Line[7]->isVisible());
     QVERIFY(!w.c.Line[38]->isVisible());
-    QCOMPARE(takt(w), 3);
-    QCOMPARE(captions(w), (QStringList{"10", "14,142135623731", "-70,7834", "303,8226", "0,03291", "0,04654"}));
+    QCOMPARE(w.takt(), 3);
+    QCOMPARE(captions(w.c), (QStringList{"10", "14,142135623731", "-70,7834", "303,8226", "0,03291", "0,04654"}));
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -583,7 +575,7 @@ void InputsTest::capacitorInAgainUsesTheKeptCapacitance()
     w.c.Check1->click();
     k.capacitor = true;
     compareCaptions(w, k);
-    QCOMPARE(takt(w), 4);
+    QCOMPARE(w.takt(), 4);
     QVERIFY(dialogs.messages.empty());
 }
 

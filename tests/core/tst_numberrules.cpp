@@ -1,7 +1,6 @@
 // The number rules of the program, tested as plain functions: German number texts in and
 // out whatever the machine's locale, rounding with ties to even, whole numbers for the
 // timer, and checked arithmetic.
-#include "animation/Delay.h"
 #include "circuit/CalcError.h"
 #include "circuit/CheckedMath.h"
 #include "circuit/GermanNumber.h"
@@ -17,7 +16,6 @@
 #include <cstring>
 #include <functional>
 #include <limits>
-#include <optional>
 #include <random>
 #include <string>
 
@@ -593,36 +591,6 @@ TEST_CASE(takesTimerIntervals)
     }
 }
 
-TEST_DATA(appliesANewDelayAtOnce)
-{
-    coretest::addColumn<double>("delay"); // NaN: no number
-    coretest::addColumn<int>("remaining");
-    coretest::addColumn<int>("expected"); // -1: the next step applies it
-
-    const double none = std::numeric_limits<double>::quiet_NaN();
-    coretest::newRow("60 after a wait of 24,8 days") << 60.0 << 2147483000 << 60;
-    coretest::newRow("60 with 61 ms to wait") << 60.0 << 61 << 60;
-    coretest::newRow("60 with 60 ms to wait") << 60.0 << 60 << -1;
-    coretest::newRow("60 with 10 ms to wait") << 60.0 << 10 << -1;
-    coretest::newRow("loop stopped") << 60.0 << -1 << -1;
-    coretest::newRow("5,5 rounds to 6") << 5.5 << 1000 << 6;
-    coretest::newRow("5,3 rounds to 5") << 5.3 << 1000 << -1;
-    coretest::newRow("5") << 5.0 << 1000 << -1;
-    coretest::newRow("0") << 0.0 << 1000 << -1;
-    coretest::newRow("-20") << -20.0 << 1000 << -1;
-    coretest::newRow("beyond the timer") << 2147483648.0 << 2147483647 << -1;
-    coretest::newRow("no number") << none << 1000 << -1;
-}
-
-TEST_CASE(appliesANewDelayAtOnce)
-{
-    FETCH(double, delay);
-    FETCH(int, remaining);
-    FETCH(int, expected);
-    const auto interval =
-        animation::intervalToApplyAtOnce(std::isnan(delay) ? std::nullopt : std::optional(delay), remaining);
-    COMPARE(interval.value_or(-1), expected);
-}
 
 // ------------------------------------------------------------------------------------
 // Checked arithmetic
