@@ -105,7 +105,8 @@ ValueTable switchOnValues(const SwitchOnInputs& in, bool voltage, bool current, 
                 // The plot draws the voltage at a fixed height; its value is Û · sin.
                 row.push_back(mul(need(in.uPeak), sinus));
             }
-            ladung = nextCharge(ladung, need(in.periods), strom, need(in.f));
+            ladung = chargeAtStep(ladung, strom,
+                                  {need(in.phase0), need(in.periods), need(in.f), need(in.r), need(in.c), need(in.uPeak)}, n);
             strom = nextCurrent(need(in.uPeak), sinus, ladung, need(in.c), need(in.r));
             if (current) {
                 (void)currentY(strom, need(in.iPeak));
