@@ -199,10 +199,12 @@ void installOptionTips(const Controls& c)
                             "beider (positiv über der Achse); die Spannungen an R, C und L sind auf Û "
                             "bezogen.\n"
                             "Im Einschaltvorgang ist die Spannung auf volle Höhe gezeichnet, der Strom auf Î "
-                            "bezogen, und positive Leistung liegt unter der Achse."));
+                            "bezogen, und positive Leistung liegt unter der Achse.\n"
+                            "Rechtsklick: Bild, Fenster oder Werte kopieren; Strg+C kopiert das Bild."));
     describe(c.Picture2, QStringLiteral("Zeigerdiagramm: jeder Zeiger dreht sich gegen den Uhrzeigersinn; seine Höhe "
                                         "ist der Wert der Kurve im selben Augenblick.\nSpannung und Strom reichen "
-                                        "bis an den Kreis, die Spannungen an R, C und L sind auf Û bezogen."));
+                                        "bis an den Kreis, die Spannungen an R, C und L sind auf Û bezogen.\n"
+                                        "Rechtsklick: Bild, Fenster oder Werte kopieren; Strg+C kopiert das Bild."));
 }
 
 QString derivedLine(const QString& name, const std::optional<double>& value, const QString& unit)

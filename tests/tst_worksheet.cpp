@@ -142,6 +142,9 @@ private slots:
         QVERIFY(showActive(w));
         QMenu* menu = openMenu(w.c.Picture2);
         QVERIFY(menu);
+        // The surfaces' tips and the guide tell of the menu.
+        for (QWidget* surface : {static_cast<QWidget*>(w.c.Picture1), static_cast<QWidget*>(w.c.Picture2)})
+            QVERIFY(surface->toolTip().contains(QStringLiteral(u"Rechtsklick: Bild, Fenster oder Werte kopieren")));
         QStringList texts;
         for (QAction* action : menu->actions())
             texts << action->text();
