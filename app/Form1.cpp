@@ -3,6 +3,7 @@
 #include "animation/AnimationControl.h"
 #include "animation/AnimationStep.h"
 #include "app/CurveColours.h"
+#include "app/ResonanceFollower.h"
 #include "circuit/ParameterInputs.h"
 #include "circuit/StaticAnalysis.h"
 #include "plot/SwitchOnMode.h"
@@ -43,6 +44,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     switchOn_ = std::make_unique<SwitchOnMode>(c);
     colours_ = std::make_unique<CurveColours>(c);
     wireEvents(); // after the initial values, so creating the controls raises no event
+    resonance_ = std::make_unique<ResonanceFollower>(c); // F2: after the handlers, so it follows them
 }
 
 Form1::~Form1() = default;

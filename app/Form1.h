@@ -10,6 +10,7 @@ class AnimationControl;
 class AnimationStepper;
 class CurveColours;
 class ParameterInputs;
+class ResonanceFollower;
 class StaticAnalysis;
 class SwitchOnMode;
 class WaveformPlotter;
@@ -46,4 +47,5 @@ private:
     std::unique_ptr<WaveformPlotter> plotter_;
     std::unique_ptr<SwitchOnMode> switchOn_;
     std::unique_ptr<CurveColours> colours_;
+    std::unique_ptr<ResonanceFollower> resonance_;
 };

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ResonanceFollower.h"
+
+#include "app/ControlValues.h"
+#include "app/ResonanceWindow.h"
+#include "circuit/Acceptance.h"
+#include "ui/GroupFrame.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace {
+
+std::u16string_view viewOf(const QString& text)
+{
+    return {reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())};
+}
+
+} // namespace
+
+ResonanceFollower::ResonanceFollower(const Controls& controls) : QObject(controls.form), c(controls)
+{
+    open_ = new QAction(QStringLiteral("Resonanz und Leistung …"), c.form);
+    open_->setObjectName(QStringLiteral("resonanceAction"));
+    open_->setShortcut(QKeySequence(Qt::Key_F2));
+    open_->setShortcutContext(Qt::WindowShortcut);
+    connect(open_, &QAction::triggered, this, &ResonanceFollower::open);
+    c.form->addAction(open_);
+    for (QWidget* group : {static_cast<QWidget*>(c.Frame1), static_cast<QWidget*>(c.Frame3)}) {
+        group->addAction(open_);
+        group->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+
+    for (QLineEdit* field : {c.u, c.f, c.r, c.l, c.c})
+        connect(field, &QLineEdit::textChanged, this, [this, field] { follow(field); });
+    connect(c.Check1, &QCheckBox::toggled, this, [this] { follow(nullptr); });
+    connect(c.Check8, &QCheckBox::toggled, this, [this] { follow(nullptr); });
+    readInputs(); // the circuit of start-up
+}
+
+// The same rules as the edits of the inputs themselves: voltage, frequency and resistance
+// wait for a whole part that is not 0, inductance and capacitance for any text.
+void ResonanceFollower::follow(const QLineEdit* edited)
+{
+    if (edited) {
+        const QString text = edited->text();
+        const bool wholeNonZero = edited == c.u || edited == c.f || edited == c.r;
+        if (!(wholeNonZero ? circuit::acceptsWholeNonZero(viewOf(text)) : circuit::acceptsNonEmpty(viewOf(text))))
+            return;
+    }
+    readInputs();
+    if (window_ && window_->isVisible())
+        window_->present(lastGood_, problem_, c.Check8->isChecked());
+}
+
+void ResonanceFollower::readInputs()
+{
+    circuit::CircuitValues values;
+    values.capacitorIn = c.Check1->isChecked();
+    struct Input {
+        const QLineEdit* field;
+        const char16_t* name;
+        double* value;
+    };
+    const Input inputs[] = {{c.u, u"U", &values.u}, {c.f, u"f", &values.f}, {c.r, u"R", &values.r},
+                            {c.l, u"L", &values.l}, {c.c, u"C", &values.c}};
+    for (const Input& input : inputs) {
+        if (input.field == c.c && !values.capacitorIn)
+            continue; // a removed capacitor is not read
+        const QString text = input.field->text();
+        const auto number = numberIn(text);
+        if (!number) {
+            const QString name = QString::fromUtf16(input.name);
+            problem_ = text.isEmpty()
+                           ? QStringLiteral("%1 ist leer: das Bild zeigt die letzte lesbare Schaltung.").arg(name)
+                           : QStringLiteral("%1 = „%2“ ist keine Zahl: das Bild zeigt die letzte lesbare Schaltung.")
+                                 .arg(name, text.size() > 30 ? text.left(27) + QStringLiteral("...") : text);
+            return;
+        }
+        *input.value = *number;
+    }
+    problem_.clear();
+    lastGood_ = values;
+}
+
+void ResonanceFollower::open()
+{
+    if (!window_)
+        window_ = new ResonanceWindow(c.form);
+    window_->present(lastGood_, problem_, c.Check8->isChecked());
+    window_->open();
+}
