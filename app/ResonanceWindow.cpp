@@ -15,7 +15,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QScreen>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -86,9 +86,16 @@ ResonanceWindow::ResonanceWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::
     addAction(copyPicture);
     addAction(copyValues);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+}
 
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
+// Esc closes it, as it closes a dialog; the keys its parts do not want arrive here.
+void ResonanceWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QLabel* ResonanceWindow::valueRow(QGroupBox* group, int row, const QString& name, const QString& objectName,

@@ -35,6 +35,9 @@ public:
     QString valuesTable() const;
     QImage picture();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QLabel* valueRow(QGroupBox* group, int row, const QString& name, const QString& objectName, const QString& unit);
     void setValue(QLabel* label, const std::optional<double>& value, const QString& spokenName,

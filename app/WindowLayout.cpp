@@ -266,7 +266,7 @@ void buildCredits(Controls& c)
     bold.setBold(true);
     c.Label[30]->setFont(bold);
     c.Label[33] = label(frame5, "Label33", "Version 1.0", {1440, 240, 1695, 255});
-    c.Label[31] = label(frame5, "Label31", "RLC-Wechselstromkreis im Unterricht", {120, 450, 3015, 255});
+    c.Label[31] = label(frame5, "Label31", QStringLiteral("F1: Hilfe · F2: Resonanz und Leistung"), {120, 450, 3015, 255});
     c.Label[32] = label(frame5, "Label32", QStringLiteral("© 2026 Das Wellgrat-Team"), {120, 720, 2895, 255});
 }
 
