@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Controls.h"
+#include "ui/Controls.h"
 
 #include <QtGlobal>
 
@@ -25,7 +25,7 @@ public:
 private:
     static constexpr qint16 kCycle = 5000; // a tick that would draw step 5000 starts anew at 1
 
-    const Controls& c;
+    const Controls& controls_;
     AnimationStepper& stepper_;
     qint16 takt_ = 0;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Controls.h"
+#include "ui/Controls.h"
 
 #include <QColor>
 
@@ -27,6 +27,6 @@ private:
     // A confirmed colour becomes the button's and, where the curve has one, its phasor's.
     void chooseFor(ui::ColourButton* button, ui::LineElement* phasor);
 
-    Controls& c;
+    Controls& controls_;
     QColor lastConfirmed_ = Qt::black; // the dialog opens on the colour last confirmed in it
 };

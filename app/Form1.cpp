@@ -1,9 +1,12 @@
 #include "app/Form1.h"
 
 #include "animation/AnimationControl.h"
-#include "animation/AnimationStep.h"
+#include "animation/AnimationStepper.h"
 #include "app/CurveColours.h"
+#include "app/HelpWindow.h"
 #include "app/ResonanceFollower.h"
+#include "app/ToolTips.h"
+#include "app/WindowLayout.h"
 #include "circuit/ParameterInputs.h"
 #include "circuit/StaticAnalysis.h"
 #include "plot/SwitchOnMode.h"
@@ -35,16 +38,19 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    c = buildControls(this);
-    stepper_ = std::make_unique<AnimationStepper>(c);
-    animation_ = std::make_unique<AnimationControl>(c, *stepper_);
-    analysis_ = std::make_unique<StaticAnalysis>(c, [this] { animation_->Timer1_Timer(); });
-    inputs_ = std::make_unique<ParameterInputs>(c, *analysis_);
-    plotter_ = std::make_unique<WaveformPlotter>(c, *analysis_, *stepper_);
-    switchOn_ = std::make_unique<SwitchOnMode>(c);
-    colours_ = std::make_unique<CurveColours>(c);
+    controls_ = buildControls(this);
+    stepper_ = std::make_unique<AnimationStepper>(controls_);
+    animation_ = std::make_unique<AnimationControl>(controls_, *stepper_);
+    analysis_ = std::make_unique<StaticAnalysis>(controls_, [this] { animation_->Timer1_Timer(); });
+    inputs_ = std::make_unique<ParameterInputs>(controls_, *analysis_);
+    plotter_ = std::make_unique<WaveformPlotter>(controls_, *analysis_, *stepper_);
+    switchOn_ = std::make_unique<SwitchOnMode>(controls_);
+    colours_ = std::make_unique<CurveColours>(controls_);
     wireEvents(); // after the initial values, so creating the controls raises no event
-    resonance_ = std::make_unique<ResonanceFollower>(c); // F2: after the handlers, so it follows them
+    installToolTips(controls_);
+    analysis_->setRunListener([this] { markInputsRead(controls_); });
+    installHelpKey(this);
+    resonance_ = std::make_unique<ResonanceFollower>(controls_); // F2: after the handlers, so it follows them
 }
 
 Form1::~Form1() = default;
@@ -59,31 +65,31 @@ void Form1::wireEvents()
     // Every change of a text raises its change event, typed or set by the program; every
     // change of a check box's value raises its click event, clicked or set.
     ParameterInputs* inputs = inputs_.get();
-    connect(c.u, &QLineEdit::textChanged, this, [inputs] { inputs->u_Change(); });
-    connect(c.f, &QLineEdit::textChanged, this, [inputs] { inputs->f_Change(); });
-    connect(c.r, &QLineEdit::textChanged, this, [inputs] { inputs->r_Change(); });
-    connect(c.l, &QLineEdit::textChanged, this, [inputs] { inputs->l_Change(); });
-    connect(c.c, &QLineEdit::textChanged, this, [inputs] { inputs->c_Change(); });
-    connect(c.Check1, &QCheckBox::toggled, this, [inputs] { inputs->Check1_Click(); });
+    connect(controls_.u, &QLineEdit::textChanged, this, [inputs] { inputs->u_Change(); });
+    connect(controls_.f, &QLineEdit::textChanged, this, [inputs] { inputs->f_Change(); });
+    connect(controls_.r, &QLineEdit::textChanged, this, [inputs] { inputs->r_Change(); });
+    connect(controls_.l, &QLineEdit::textChanged, this, [inputs] { inputs->l_Change(); });
+    connect(controls_.c, &QLineEdit::textChanged, this, [inputs] { inputs->c_Change(); });
+    connect(controls_.Check1, &QCheckBox::toggled, this, [inputs] { inputs->Check1_Click(); });
 
     WaveformPlotter* plotter = plotter_.get();
-    connect(c.Command1, &QPushButton::clicked, this, [plotter] { plotter->Command1_Click(); });
+    connect(controls_.Command1, &QPushButton::clicked, this, [plotter] { plotter->Command1_Click(); });
     SwitchOnMode* switchOn = switchOn_.get();
-    connect(c.Check8, &QCheckBox::toggled, this, [switchOn] { switchOn->Check8_Click(); });
+    connect(controls_.Check8, &QCheckBox::toggled, this, [switchOn] { switchOn->Check8_Click(); });
 
     CurveColours* colours = colours_.get();
-    connect(c.Command2, &QPushButton::clicked, this, [colours] { colours->Command2_Click(); });
-    connect(c.Command3, &QPushButton::clicked, this, [colours] { colours->Command3_Click(); });
-    connect(c.Command4, &QPushButton::clicked, this, [colours] { colours->Command4_Click(); });
-    connect(c.Command5, &QPushButton::clicked, this, [colours] { colours->Command5_Click(); });
-    connect(c.Command6, &QPushButton::clicked, this, [colours] { colours->Command6_Click(); });
-    connect(c.Command7, &QPushButton::clicked, this, [colours] { colours->Command7_Click(); });
-    connect(c.Command8, &QPushButton::clicked, this, [colours] { colours->Command8_Click(); });
+    connect(controls_.Command2, &QPushButton::clicked, this, [colours] { colours->Command2_Click(); });
+    connect(controls_.Command3, &QPushButton::clicked, this, [colours] { colours->Command3_Click(); });
+    connect(controls_.Command4, &QPushButton::clicked, this, [colours] { colours->Command4_Click(); });
+    connect(controls_.Command5, &QPushButton::clicked, this, [colours] { colours->Command5_Click(); });
+    connect(controls_.Command6, &QPushButton::clicked, this, [colours] { colours->Command6_Click(); });
+    connect(controls_.Command7, &QPushButton::clicked, this, [colours] { colours->Command7_Click(); });
+    connect(controls_.Command8, &QPushButton::clicked, this, [colours] { colours->Command8_Click(); });
 
     AnimationControl* animation = animation_.get();
-    connect(c.Timer1, &QTimer::timeout, this, [animation] { animation->timerElapsed(); });
-    connect(c.Check10, &QCheckBox::toggled, this, [animation] { animation->Check10_Click(); });
+    connect(controls_.Timer1, &QTimer::timeout, this, [animation] { animation->timerElapsed(); });
+    connect(controls_.Check10, &QCheckBox::toggled, this, [animation] { animation->Check10_Click(); });
     // The program sets the slider only with its signals blocked, so this is the user's.
-    connect(c.Slider1, &QSlider::valueChanged, this, [animation] { animation->Slider1_Click(); });
-    connect(c.Text1, &QLineEdit::textChanged, this, [animation] { animation->Text1_Change(); });
+    connect(controls_.Slider1, &QSlider::valueChanged, this, [animation] { animation->Slider1_Click(); });
+    connect(controls_.Text1, &QLineEdit::textChanged, this, [animation] { animation->Text1_Change(); });
 }

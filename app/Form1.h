@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Controls.h"
+#include "ui/Controls.h"
 
 #include <QWidget>
 
@@ -30,7 +30,7 @@ public:
     int takt() const;
     bool rechenfehler() const;
 
-    const Controls& controls() const { return c; }
+    const Controls& controls() const { return controls_; }
     StaticAnalysis& staticAnalysis() { return *analysis_; }
     AnimationStepper& animationStepper() { return *stepper_; }
     AnimationControl& animationControl() { return *animation_; }
@@ -39,7 +39,7 @@ public:
 private:
     void wireEvents();
 
-    Controls c;
+    Controls controls_;
     std::unique_ptr<AnimationStepper> stepper_;
     std::unique_ptr<AnimationControl> animation_;
     std::unique_ptr<StaticAnalysis> analysis_;

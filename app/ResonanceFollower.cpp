@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ResonanceFollower.h"
 
-#include "app/ControlValues.h"
+#include "ui/ControlValues.h"
 #include "app/ResonanceWindow.h"
 #include "circuit/Acceptance.h"
 #include "ui/GroupFrame.h"
@@ -19,23 +19,23 @@ std::u16string_view viewOf(const QString& text)
 
 } // namespace
 
-ResonanceFollower::ResonanceFollower(const Controls& controls) : QObject(controls.form), c(controls)
+ResonanceFollower::ResonanceFollower(const Controls& controls) : QObject(controls.form), controls_(controls)
 {
-    open_ = new QAction(QStringLiteral("Resonanz und Leistung …"), c.form);
+    open_ = new QAction(QStringLiteral("Resonanz und Leistung …"), controls_.form);
     open_->setObjectName(QStringLiteral("resonanceAction"));
     open_->setShortcut(QKeySequence(Qt::Key_F2));
     open_->setShortcutContext(Qt::WindowShortcut);
     connect(open_, &QAction::triggered, this, &ResonanceFollower::open);
-    c.form->addAction(open_);
-    for (QWidget* group : {static_cast<QWidget*>(c.Frame1), static_cast<QWidget*>(c.Frame3)}) {
+    controls_.form->addAction(open_);
+    for (QWidget* group : {static_cast<QWidget*>(controls_.Frame1), static_cast<QWidget*>(controls_.Frame3)}) {
         group->addAction(open_);
         group->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
 
-    for (QLineEdit* field : {c.u, c.f, c.r, c.l, c.c})
+    for (QLineEdit* field : {controls_.u, controls_.f, controls_.r, controls_.l, controls_.c})
         connect(field, &QLineEdit::textChanged, this, [this, field] { follow(field); });
-    connect(c.Check1, &QCheckBox::toggled, this, [this] { follow(nullptr); });
-    connect(c.Check8, &QCheckBox::toggled, this, [this] { follow(nullptr); });
+    connect(controls_.Check1, &QCheckBox::toggled, this, [this] { follow(nullptr); });
+    connect(controls_.Check8, &QCheckBox::toggled, this, [this] { follow(nullptr); });
     readInputs(); // the circuit of start-up
 }
 
@@ -45,31 +45,31 @@ void ResonanceFollower::follow(const QLineEdit* edited)
 {
     if (edited) {
         const QString text = edited->text();
-        const bool wholeNonZero = edited == c.u || edited == c.f || edited == c.r;
+        const bool wholeNonZero = edited == controls_.u || edited == controls_.f || edited == controls_.r;
         if (!(wholeNonZero ? circuit::acceptsWholeNonZero(viewOf(text)) : circuit::acceptsNonEmpty(viewOf(text))))
             return;
     }
     readInputs();
     if (window_ && window_->isVisible())
-        window_->present(lastGood_, problem_, c.Check8->isChecked());
+        window_->present(lastGood_, problem_, controls_.Check8->isChecked());
 }
 
 void ResonanceFollower::readInputs()
 {
     circuit::CircuitValues values;
-    values.capacitorIn = c.Check1->isChecked();
+    values.capacitorIn = controls_.Check1->isChecked();
     struct Input {
         const QLineEdit* field;
         const char16_t* name;
         double* value;
     };
-    const Input inputs[] = {{c.u, u"U", &values.u}, {c.f, u"f", &values.f}, {c.r, u"R", &values.r},
-                            {c.l, u"L", &values.l}, {c.c, u"C", &values.c}};
+    const Input inputs[] = {{controls_.u, u"U", &values.u}, {controls_.f, u"f", &values.f}, {controls_.r, u"R", &values.r},
+                            {controls_.l, u"L", &values.l}, {controls_.c, u"C", &values.c}};
     for (const Input& input : inputs) {
-        if (input.field == c.c && !values.capacitorIn)
+        if (input.field == controls_.c && !values.capacitorIn)
             continue; // a removed capacitor is not read
         const QString text = input.field->text();
-        const auto number = numberIn(text);
+        const auto number = optionalNumber(text);
         if (!number) {
             const QString name = QString::fromUtf16(input.name);
             problem_ = text.isEmpty()
@@ -87,7 +87,7 @@ void ResonanceFollower::readInputs()
 void ResonanceFollower::open()
 {
     if (!window_)
-        window_ = new ResonanceWindow(c.form);
-    window_->present(lastGood_, problem_, c.Check8->isChecked());
+        window_ = new ResonanceWindow(controls_.form);
+    window_->present(lastGood_, problem_, controls_.Check8->isChecked());
     window_->open();
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/Controls.h"
+#include "ui/Controls.h"
 #include "circuit/ResonanceAnalysis.h"
 
 #include <QObject>
@@ -31,7 +31,7 @@ private:
     void follow(const QLineEdit* edited);
     void readInputs();
 
-    const Controls& c;
+    const Controls& controls_;
     QAction* open_;
     ResonanceWindow* window_ = nullptr;
     std::optional<circuit::CircuitValues> lastGood_;

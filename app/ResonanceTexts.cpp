@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ResonanceTexts.h"
 
-#include "app/ControlValues.h"
+#include "circuit/DerivedQuantities.h"
+#include "ui/ControlValues.h"
 
 using circuit::ResonanceKind;
 
@@ -9,7 +10,7 @@ QString quantityText(const std::optional<double>& value)
 {
     if (!value)
         return QStringLiteral("—");
-    return textOf(circuit::roundToSignificant(*value, 5));
+    return QString::fromStdString(circuit::derivedText(*value));
 }
 
 QStringList resonanceNotes(const circuit::CircuitValues& values, const circuit::ResonanceResult& result,

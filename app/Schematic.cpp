@@ -1,7 +1,7 @@
 // The circuit drawing inside the group "Schaltplan": a closed loop with the resistor, the
 // capacitor and the coil on the top wire and the source on the bottom wire. Bridging wires
 // replace the capacitor and the coil when they are taken out.
-#include "app/Controls.h"
+#include "app/Schematic.h"
 
 #include "ui/GroupFrame.h"
 #include "ui/LineElement.h"
@@ -53,25 +53,25 @@ constexpr Wire kWires[] = {
 
 } // namespace
 
-void buildSchematic(Controls& c)
+void buildSchematic(Controls& controls)
 {
-    auto& layer = c.Frame3->elements();
-    c.Shape1 = new ui::ShapeElement("Shape1", ui::ShapeElement::Kind::Rectangle, QRect(1680, 1200, 735, 495),
-                                    Qt::black, QColor(Qt::white), c.Frame3);
-    c.Shape2 = new ui::ShapeElement("Shape2", ui::ShapeElement::Kind::Rectangle, QRect(600, 240, 495, 255),
-                                    Qt::black, std::nullopt, c.Frame3);
+    auto& layer = controls.Frame3->elements();
+    controls.Shape1 = new ui::ShapeElement("Shape1", ui::ShapeElement::Kind::Rectangle, QRect(1680, 1200, 735, 495),
+                                           Qt::black, QColor(Qt::white), controls.Frame3);
+    controls.Shape2 = new ui::ShapeElement("Shape2", ui::ShapeElement::Kind::Rectangle, QRect(600, 240, 495, 255),
+                                           Qt::black, std::nullopt, controls.Frame3);
     for (const Wire& wire : kWires) {
         auto* element = new ui::LineElement(QStringLiteral("Line%1").arg(wire.number), wire.x1, wire.y1, wire.x2,
-                                            wire.y2, c.Frame3);
+                                            wire.y2, controls.Frame3);
         element->setVisible(wire.shown);
         if (wire.number == 23)
             element->setWidth(4);
         layer.add(element);
-        c.Line[wire.number] = element;
+        controls.Line[wire.number] = element;
     }
-    layer.add(c.Shape1);
-    layer.add(c.Shape2);
-    c.Label[1] = new QLabel(QStringLiteral("Quelle"), c.Frame3);
-    c.Label[1]->setObjectName("Label1");
-    c.Label[1]->setGeometry(ui::twipsRect(1800, 1320, 615, 255));
+    layer.add(controls.Shape1);
+    layer.add(controls.Shape2);
+    controls.Label[1] = new QLabel(QStringLiteral("Quelle"), controls.Frame3);
+    controls.Label[1]->setObjectName("Label1");
+    controls.Label[1]->setGeometry(ui::twipsRect(1800, 1320, 615, 255));
 }

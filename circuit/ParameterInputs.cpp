@@ -8,7 +8,7 @@
 #include <QLineEdit>
 
 ParameterInputs::ParameterInputs(const Controls& controls, StaticAnalysis& analysis)
-    : c(controls), analysis_(analysis)
+    : controls_(controls), analysis_(analysis)
 {
 }
 
@@ -35,25 +35,25 @@ void ParameterInputs::recomputeIfNonEmpty(const QLineEdit* field)
         analysis_.CalcStaticData();
 }
 
-void ParameterInputs::u_Change() { recomputeIfWholeNonZero(c.u); }
-void ParameterInputs::f_Change() { recomputeIfWholeNonZero(c.f); }
-void ParameterInputs::r_Change() { recomputeIfWholeNonZero(c.r); }
-void ParameterInputs::l_Change() { recomputeIfNonEmpty(c.l); }
-void ParameterInputs::c_Change() { recomputeIfNonEmpty(c.c); }
+void ParameterInputs::u_Change() { recomputeIfWholeNonZero(controls_.u); }
+void ParameterInputs::f_Change() { recomputeIfWholeNonZero(controls_.f); }
+void ParameterInputs::r_Change() { recomputeIfWholeNonZero(controls_.r); }
+void ParameterInputs::l_Change() { recomputeIfNonEmpty(controls_.l); }
+void ParameterInputs::c_Change() { recomputeIfNonEmpty(controls_.c); }
 
 void ParameterInputs::Check1_Click()
 {
-    if (!c.Check1->isChecked()) {
-        c.c->setEnabled(false);
-        c.Line[6]->setVisible(false);
-        c.Line[7]->setVisible(false);
-        c.Line[38]->setVisible(true);
+    if (!controls_.Check1->isChecked()) {
+        controls_.c->setEnabled(false);
+        controls_.Line[6]->setVisible(false);
+        controls_.Line[7]->setVisible(false);
+        controls_.Line[38]->setVisible(true);
     }
-    if (c.Check1->isChecked()) {
-        c.c->setEnabled(true);
-        c.Line[6]->setVisible(true);
-        c.Line[7]->setVisible(true);
-        c.Line[38]->setVisible(false);
+    if (controls_.Check1->isChecked()) {
+        controls_.c->setEnabled(true);
+        controls_.Line[6]->setVisible(true);
+        controls_.Line[7]->setVisible(true);
+        controls_.Line[38]->setVisible(false);
     }
     analysis_.CalcStaticData();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Controls.h"
+#include "ui/Controls.h"
 
 class StaticAnalysis;
 
@@ -21,6 +21,6 @@ private:
     void recomputeIfWholeNonZero(const QLineEdit* field);
     void recomputeIfNonEmpty(const QLineEdit* field);
 
-    const Controls& c;
+    const Controls& controls_;
     StaticAnalysis& analysis_;
 };

@@ -5,7 +5,6 @@
 #include "circuit/CheckedMath.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace circuit {
@@ -177,18 +176,6 @@ ResonanceResult analyseResonance(const CircuitValues& v, int pointsPerDecade)
             result.currentTop = 5.0 * std::fabs(*off);
     }
     return result;
-}
-
-double roundToSignificant(double value, int digits)
-{
-    if (!std::isfinite(value) || value == 0.0 || digits < 1)
-        return value;
-    // to_chars rounds the exact binary value correctly; reading back gives the nearest double.
-    char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
-    double rounded = value;
-    std::from_chars(buffer, written.ptr, rounded);
-    return rounded;
 }
 
 } // namespace circuit

@@ -63,7 +63,4 @@ struct ResonanceResult {
 
 ResonanceResult analyseResonance(const CircuitValues& values, int pointsPerDecade = 100);
 
-// Rounds to `digits` significant digits (ties to even on the decimal digits).
-double roundToSignificant(double value, int digits);
-
 } // namespace circuit

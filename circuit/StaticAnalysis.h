@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Controls.h"
+#include "ui/Controls.h"
 
 #include <functional>
 
@@ -12,6 +12,8 @@ public:
     StaticAnalysis(const Controls& controls, std::function<void()> animationTick);
 
     void CalcStaticData();
+    // Told at the start of every run, before the inputs are read.
+    void setRunListener(std::function<void()> listener) { runListener_ = std::move(listener); }
 
     bool rechenfehler() const { return rechenfehler_; }
     void clearRechenfehler() { rechenfehler_ = false; }
@@ -19,7 +21,8 @@ public:
 private:
     void computeAndWrite();
 
-    const Controls& c;
+    const Controls& controls_;
     std::function<void()> animationTick_;
+    std::function<void()> runListener_;
     bool rechenfehler_ = false; // set by a failed run, cleared only by the plotter
 };

@@ -1,6 +1,6 @@
 #include "plot/SwitchOnMode.h"
 
-#include "app/ControlValues.h"
+#include "ui/ControlValues.h"
 #include "ui/Dialogs.h"
 #include "ui/LineElement.h"
 
@@ -9,11 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-SwitchOnMode::SwitchOnMode(const Controls& controls) : c(controls) {}
+SwitchOnMode::SwitchOnMode(const Controls& controls) : controls_(controls) {}
 
 void SwitchOnMode::Check8_Click()
 {
-    if (c.Check8->isChecked())
+    if (controls_.Check8->isChecked())
         enter();
     else
         leave();
@@ -23,33 +23,33 @@ void SwitchOnMode::Check8_Click()
 void SwitchOnMode::setCoilShown(bool shown)
 {
     for (int number = 11; number <= 26; ++number)
-        c.Line[number]->setVisible(shown);
+        controls_.Line[number]->setVisible(shown);
 }
 
 void SwitchOnMode::enter()
 {
-    c.Check5->setEnabled(false);
-    c.Check6->setEnabled(false);
-    c.Check7->setEnabled(false);
-    c.Line[36]->setVisible(true);
-    c.Label[6]->setVisible(false);
-    c.Label[7]->setVisible(false);
-    c.l->setVisible(false);
+    controls_.Check5->setEnabled(false);
+    controls_.Check6->setEnabled(false);
+    controls_.Check7->setEnabled(false);
+    controls_.Line[36]->setVisible(true);
+    controls_.Label[6]->setVisible(false);
+    controls_.Label[7]->setVisible(false);
+    controls_.l->setVisible(false);
     setCoilShown(false);
-    c.phaseein->setEnabled(true);
-    c.l->setEnabled(false);
+    controls_.phaseein->setEnabled(true);
+    controls_.l->setEnabled(false);
 
     // A text of l that is no number is taken out like any non-zero inductance.
-    const auto inductance = numberIn(c.l->text());
+    const auto inductance = optionalNumber(controls_.l->text());
     if (!inductance || *inductance != 0.0) {
-        ui::showMessage(c.form, QStringLiteral("Die Spule wird ausgebaut!"), QStringLiteral("kleiner Umbau.."),
+        ui::showMessage(controls_.form, QStringLiteral("Die Spule wird ausgebaut!"), QStringLiteral("kleiner Umbau.."),
                         ui::MessageIcon::Information);
-        c.l->setText(QStringLiteral("0")); // its change event recomputes for L = 0
+        controls_.l->setText(QStringLiteral("0")); // its change event recomputes for L = 0
         QCoreApplication::processEvents();
     }
 
-    if (!c.Check1->isChecked()) {
-        ui::showMessage(c.form,
+    if (!controls_.Check1->isChecked()) {
+        ui::showMessage(controls_.form,
                         QStringLiteral("Der Kondensator muss schon eingebaut sein, sonst macht das ja keinen Sinn.."),
                         QStringLiteral("Erst überlegen, dann klicken"), ui::MessageIcon::Information);
     }
@@ -57,14 +57,14 @@ void SwitchOnMode::enter()
 
 void SwitchOnMode::leave()
 {
-    c.Line[36]->setVisible(false);
-    c.Label[6]->setVisible(true);
-    c.Label[7]->setVisible(true);
-    c.l->setVisible(true);
+    controls_.Line[36]->setVisible(false);
+    controls_.Label[6]->setVisible(true);
+    controls_.Label[7]->setVisible(true);
+    controls_.l->setVisible(true);
     setCoilShown(true);
-    c.Check5->setEnabled(true);
-    c.Check6->setEnabled(true);
-    c.l->setEnabled(true);
-    c.Check7->setEnabled(true);
-    c.phaseein->setEnabled(false);
+    controls_.Check5->setEnabled(true);
+    controls_.Check6->setEnabled(true);
+    controls_.l->setEnabled(true);
+    controls_.Check7->setEnabled(true);
+    controls_.phaseein->setEnabled(false);
 }

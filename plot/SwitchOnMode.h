@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Controls.h"
+#include "ui/Controls.h"
 
 // The switch-on mode: takes the coil out of the circuit (schematic, inputs, L = 0),
 // disables the component voltages and enables the switch-on phase; leaving restores the
@@ -16,5 +16,5 @@ private:
     void leave();
     void setCoilShown(bool shown);
 
-    const Controls& c;
+    const Controls& controls_;
 };

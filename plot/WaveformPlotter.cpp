@@ -1,7 +1,7 @@
 #include "plot/WaveformPlotter.h"
 
-#include "animation/AnimationStep.h"
-#include "app/ControlValues.h"
+#include "animation/AnimationStepper.h"
+#include "ui/ControlValues.h"
 #include "circuit/CalcError.h"
 #include "circuit/CheckedMath.h"
 #include "circuit/Rounding.h"
@@ -39,7 +39,7 @@ public:
     double operator()()
     {
         if (!read_) {
-            value_ = numberOf(control_);
+            value_ = requiredNumber(control_);
             read_ = true;
         }
         return value_;
@@ -54,7 +54,7 @@ private:
 } // namespace
 
 WaveformPlotter::WaveformPlotter(const Controls& controls, StaticAnalysis& analysis, AnimationStepper& stepper)
-    : c(controls), analysis_(analysis), stepper_(stepper)
+    : controls_(controls), analysis_(analysis), stepper_(stepper)
 {
 }
 
@@ -63,24 +63,27 @@ void WaveformPlotter::Command1_Click()
     analysis_.clearRechenfehler();
     analysis_.CalcStaticData();
     if (analysis_.rechenfehler()) {
-        showPlotError(c.form);
+        showPlotError(controls_.form);
         return;
     }
     try {
-        c.Picture1->cls();
-        if (!c.Check8->isChecked())
+        controls_.Picture1->cls();
+        if (!controls_.Check8->isChecked())
             steadyStatePlot();
         else
             switchOnPlot();
     } catch (const CalcError&) {
-        showPlotError(c.form);
+        showPlotError(controls_.form);
     }
 }
 
 void WaveformPlotter::steadyStatePlot()
 {
-    for (auto [box, line] : {std::pair{c.Check2, c.lu}, {c.Check3, c.li}, {c.Check5, c.lur}, {c.Check6, c.luc},
-                             {c.Check7, c.lul}})
+    for (auto [box, line] : {std::pair{controls_.Check2, controls_.lu},
+                             {controls_.Check3, controls_.li},
+                             {controls_.Check5, controls_.lur},
+                             {controls_.Check6, controls_.luc},
+                             {controls_.Check7, controls_.lul}})
         line->setVisible(box->isChecked());
     schritt = 1;
     while (schritt <= kSteps) {
@@ -95,8 +98,9 @@ void WaveformPlotter::steadyStatePlot()
 
 void WaveformPlotter::switchOnPlot()
 {
-    Input periods(c.perioden), phase0(c.phaseein), f(c.f), r(c.r), capacitance(c.c);
-    Input uPeak(c.udach), iPeak(c.idach), phi(c.phi);
+    Input periods(controls_.perioden), phase0(controls_.phaseein), f(controls_.f), r(controls_.r),
+        capacitance(controls_.c);
+    Input uPeak(controls_.udach), iPeak(controls_.idach), phi(controls_.phi);
     ladung = 0;
     strom = 0;
     schritt = 1;
@@ -104,16 +108,17 @@ void WaveformPlotter::switchOnPlot()
         const double n = schritt;
         const float x = toSingle(add(n, 120.0));
         sinus = sourceSine(phase0(), periods(), n);
-        if (c.Check2->isChecked())
-            c.Picture1->pset(x, toSingle(voltageY(sinus)), c.Command2->backColor().rgb());
+        if (controls_.Check2->isChecked())
+            controls_.Picture1->pset(x, toSingle(voltageY(sinus)), controls_.Command2->backColour().rgb());
         ladung = nextCharge(ladung, periods(), strom, f());
         strom = nextCurrent(uPeak(), sinus, ladung, capacitance(), r());
-        if (c.Check3->isChecked())
-            c.Picture1->pset(x, toSingle(currentY(strom, iPeak())), c.Command3->backColor().rgb());
-        if (c.Check4->isChecked())
-            c.Picture1->pset(x, toSingle(powerY(uPeak(), sinus, strom, r(), phi())), c.Command4->backColor().rgb());
-        if (c.Check9->isChecked())
-            c.Picture1->refresh();
+        if (controls_.Check3->isChecked())
+            controls_.Picture1->pset(x, toSingle(currentY(strom, iPeak())), controls_.Command3->backColour().rgb());
+        if (controls_.Check4->isChecked())
+            controls_.Picture1->pset(x, toSingle(powerY(uPeak(), sinus, strom, r(), phi())),
+                                     controls_.Command4->backColour().rgb());
+        if (controls_.Check9->isChecked())
+            controls_.Picture1->refresh();
         schritt = add(schritt, 1.0);
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Controls.h"
+#include "ui/Controls.h"
 
 class AnimationStepper;
 class StaticAnalysis;
@@ -23,7 +23,7 @@ private:
     void steadyStatePlot();
     void switchOnPlot();
 
-    const Controls& c;
+    const Controls& controls_;
     StaticAnalysis& analysis_;
     AnimationStepper& stepper_;
 };

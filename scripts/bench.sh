@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh xvfb xauth
 build=build-bench
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DWELLGRAT_TOOLS=ON >/dev/null
 cmake --build "$build" --target wellgrat_bench wellgrat_startup_probe wellgrat_bare_probe -j"$(nproc)"
 
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then

@@ -10,6 +10,6 @@ scripts/install-deps.sh xvfb xauth
 out=${1:-docs/wellgrat.png}
 mkdir -p "$(dirname "$out")"
 build=${WELLGRAT_BUILD_DIR:-build}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWELLGRAT_TOOLS=ON >/dev/null
 cmake --build "$build" --target wellgrat_screenshot -j"$(nproc)"
 xvfb-run -a -s "-screen 0 1280x1024x24" "$build/wellgrat_screenshot" "$out"

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs the whole test suite headless: once in a
-# normal build and once with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, then builds with warnings as errors and runs the whole test suite
+# headless: once in a normal build (the benchmark and screenshot tools built too, so they keep
+# compiling) and once with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWELLGRAT_WERROR=ON -DWELLGRAT_TOOLS=ON >/dev/null
 cmake --build build -j"$jobs"
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DWELLGRAT_SANITIZE=ON >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DWELLGRAT_WERROR=ON -DWELLGRAT_SANITIZE=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 
 #include "animation/AnimationControl.h"
-#include "animation/AnimationStep.h"
+#include "animation/AnimationStepper.h"
 #include "ui/ColourButton.h"
 #include "ui/DrawingSurface.h"
 #include "ui/LineElement.h"
@@ -41,7 +41,7 @@ Tip tipOf(const ui::LineElement* line)
 
 bool visible(const ui::LineElement* line) { return line->property("visible").toBool(); }
 
-QRgb rgbOf(const ui::ColourButton* button) { return button->backColor().rgb() & 0x00ffffffu; }
+QRgb rgbOf(const ui::ColourButton* button) { return button->backColour().rgb() & 0x00ffffffu; }
 
 // The oracle for the applied voltage with one period: y = 1400 − 1400 · sin(s / 785.3981635).
 double voltageY(int step) { return 1400.0 - 1400.0 * std::sin(step / 785.3981635); }

@@ -41,9 +41,9 @@ std::map<QString, QColor> colours(Form1& form)
 {
     std::map<QString, QColor> result;
     for (const char* name : kButtons)
-        result[name] = button(form, name)->backColor();
+        result[name] = button(form, name)->backColour();
     for (const char* name : kPhasors)
-        result[name] = element(form, name)->color();
+        result[name] = element(form, name)->colour();
     return result;
 }
 
@@ -112,7 +112,7 @@ QRgb rgbOf(const QColor& colour) { return colour.rgb() & 0x00ffffffu; }
 // Everything of a line element that clearing must leave alone.
 QVariantList stateOf(const ui::LineElement* line)
 {
-    return {line->x1(), line->y1(), line->x2(), line->y2(), line->color(), line->width(), line->isVisible()};
+    return {line->x1(), line->y1(), line->x2(), line->y2(), line->colour(), line->width(), line->isVisible()};
 }
 
 // The elements of both surfaces, with their end points, colours and visibility, and the
@@ -157,7 +157,7 @@ private slots:
         LoadedWindow w;
         QVERIFY(showWindow(w));
         auto* target = button(w.form, buttonName);
-        QCOMPARE(target->backColor(), initial);
+        QCOMPARE(target->backColour(), initial);
         QCOMPARE(centreOf(target), initial); // the button paints its colour
         QTRY_COMPARE(centreOnScreen(target), initial);
 
@@ -181,23 +181,23 @@ private slots:
     {
         DialogRecorder dialogs;
         LoadedWindow w;
-        QCOMPARE(w.c.Command3->backColor(), QColor(0, 0, 192));
-        QCOMPARE(w.c.li->color(), QColor(0, 0, 255));
+        QCOMPARE(w.c.Command3->backColour(), QColor(0, 0, 192));
+        QCOMPARE(w.c.li->colour(), QColor(0, 0, 255));
 
         click(w.c.Command3); // cancelled: still apart
-        QCOMPARE(w.c.Command3->backColor(), QColor(0, 0, 192));
-        QCOMPARE(w.c.li->color(), QColor(0, 0, 255));
+        QCOMPARE(w.c.Command3->backColour(), QColor(0, 0, 192));
+        QCOMPARE(w.c.li->colour(), QColor(0, 0, 255));
 
         dialogs.colourAnswers.push_back(QColor(0, 0, 255));
         click(w.c.Command3);
-        QCOMPARE(w.c.Command3->backColor(), QColor(0, 0, 255));
-        QCOMPARE(w.c.li->color(), QColor(0, 0, 255));
+        QCOMPARE(w.c.Command3->backColour(), QColor(0, 0, 255));
+        QCOMPARE(w.c.li->colour(), QColor(0, 0, 255));
 
         // Confirming the button's own dark blue gives the phasor that colour too.
         dialogs.colourAnswers.push_back(QColor(0, 0, 192));
         click(w.c.Command3);
-        QCOMPARE(w.c.Command3->backColor(), QColor(0, 0, 192));
-        QCOMPARE(w.c.li->color(), QColor(0, 0, 192));
+        QCOMPARE(w.c.Command3->backColour(), QColor(0, 0, 192));
+        QCOMPARE(w.c.li->colour(), QColor(0, 0, 192));
     }
 
     void cancelChangesNothing_data()
@@ -256,10 +256,10 @@ private slots:
         QCOMPARE(dialogs.colourDialogOpenedOn[1], a);
         QCOMPARE(dialogs.colourDialogOpenedOn[2], b);
         QCOMPARE(dialogs.colourDialogOpenedOn[3], b);
-        QCOMPARE(w.c.Command2->backColor(), a);
-        QCOMPARE(w.c.Command6->backColor(), b);
-        QCOMPARE(w.c.Command4->backColor(), QColor(0, 192, 0));
-        QCOMPARE(w.c.Command3->backColor(), QColor(0, 0, 192));
+        QCOMPARE(w.c.Command2->backColour(), a);
+        QCOMPARE(w.c.Command6->backColour(), b);
+        QCOMPARE(w.c.Command4->backColour(), QColor(0, 192, 0));
+        QCOMPARE(w.c.Command3->backColour(), QColor(0, 0, 192));
 
         // One dialog serves all six buttons.
         QCOMPARE(w.form.findChildren<QColorDialog*>().size(), qsizetype(1));
@@ -272,13 +272,13 @@ private slots:
         LoadedWindow w;
         dialogs.colourAnswers = {QColor(10, 20, 30, 40), QColor::fromHsv(120, 255, 255)};
         click(w.c.Command5);
-        QCOMPARE(w.c.Command5->backColor().alpha(), 255);
-        QCOMPARE(rgbOf(w.c.Command5->backColor()), qRgb(10, 20, 30) & 0x00ffffffu);
-        QCOMPARE(w.c.lur->color().alpha(), 255);
-        QCOMPARE(rgbOf(w.c.lur->color()), qRgb(10, 20, 30) & 0x00ffffffu);
+        QCOMPARE(w.c.Command5->backColour().alpha(), 255);
+        QCOMPARE(rgbOf(w.c.Command5->backColour()), qRgb(10, 20, 30) & 0x00ffffffu);
+        QCOMPARE(w.c.lur->colour().alpha(), 255);
+        QCOMPARE(rgbOf(w.c.lur->colour()), qRgb(10, 20, 30) & 0x00ffffffu);
         click(w.c.Command6);
         // QColor compares its colour model too: an HSV colour would not equal this RGB one.
-        QCOMPARE(w.c.Command6->backColor(), QColor(0, 255, 0));
+        QCOMPARE(w.c.Command6->backColour(), QColor(0, 255, 0));
     }
 
     // A chooser that fails without being cancelled: the handler goes on with the colour last
@@ -291,8 +291,8 @@ private slots:
         dialogs.colourAnswers = {confirmed, QColor()};
         click(w.c.Command2);
         click(w.c.Command5);
-        QCOMPARE(w.c.Command5->backColor(), confirmed);
-        QCOMPARE(w.c.lur->color(), confirmed);
+        QCOMPARE(w.c.Command5->backColour(), confirmed);
+        QCOMPARE(w.c.lur->colour(), confirmed);
         QCOMPARE(w.c.cd1->currentColor(), confirmed);
         QVERIFY(dialogs.messages.empty()); // skipped without a message
     }
@@ -322,7 +322,7 @@ private slots:
         for (int i = 0; i < 300; ++i)
             loop.Timer1_Timer();
 
-        const QColor oldColour = w.c.Command3->backColor();
+        const QColor oldColour = w.c.Command3->backColour();
         const QColor newColour(230, 120, 20);
         int chosenAt = 0;
         ui::setColourHandler([&](QColorDialog&) -> std::optional<QColor> {
@@ -335,7 +335,7 @@ private slots:
         QVERIFY(chosenAt > 300);
 
         // The phasor takes the colour at once, before any further step.
-        QCOMPARE(w.c.li->color(), newColour);
+        QCOMPARE(w.c.li->colour(), newColour);
         const QImage diagram = w.c.Picture2->grab().toImage();
         bool phasorPainted = false;
         for (int y = 0; y < diagram.height() && !phasorPainted; ++y)
@@ -405,7 +405,7 @@ private slots:
         click(fresh.c.Command8);
         QCOMPARE(waveform, fresh.c.Picture1->grab().toImage());
         // The time axis runs at y = 1400 twips, drawn in its own colour.
-        const QColor axis = w.c.Line[30]->color();
+        const QColor axis = w.c.Line[30]->colour();
         const int border = ui::DrawingSurface::kBorder;
         for (int x : {20, 150, 300}) {
             bool onAxis = false;
@@ -455,8 +455,8 @@ private slots:
         loop.Timer1_Timer();
         const int next = w.form.takt();
         const QSet<QRgb> plotted = plottedIn(w.c.Picture1, columnOf(next));
-        QVERIFY(plotted.contains(rgbOf(w.c.Command2->backColor())));
-        QVERIFY(plotted.contains(rgbOf(w.c.Command3->backColor())));
+        QVERIFY(plotted.contains(rgbOf(w.c.Command2->backColour())));
+        QVERIFY(plotted.contains(rgbOf(w.c.Command3->backColour())));
         // And the timer goes on ticking by itself.
         QTRY_VERIFY_WITH_TIMEOUT(w.form.takt() > next, 10000);
         click(w.c.Check10);
@@ -491,13 +491,13 @@ private slots:
 
         answer(true, QColor(70, 80, 90, 100));
         click(w.c.Command2);
-        QCOMPARE(w.c.Command2->backColor(), QColor(70, 80, 90));
-        QCOMPARE(w.c.lu->color(), QColor(70, 80, 90));
+        QCOMPARE(w.c.Command2->backColour(), QColor(70, 80, 90));
+        QCOMPARE(w.c.lu->colour(), QColor(70, 80, 90));
         QVERIFY(!w.c.cd1->isVisible());
 
         answer(false, QColor(5, 6, 7));
         click(w.c.Command4);
-        QCOMPARE(w.c.Command4->backColor(), QColor(0, 192, 0));
+        QCOMPARE(w.c.Command4->backColour(), QColor(0, 192, 0));
         QCOMPARE(w.c.cd1->currentColor(), QColor(70, 80, 90));
     }
 };

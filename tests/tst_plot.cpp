@@ -154,7 +154,7 @@ Picture switchOnPicture(const Controls& c, const std::vector<SwitchOnStep>& step
         if (!on)
             return;
         if (const auto pixel = pixelOf(image, x, y))
-            picture[*pixel] = rgbOf(button->backColor());
+            picture[*pixel] = rgbOf(button->backColour());
     };
     for (int n = 1; n <= int(steps.size()); ++n) {
         const SwitchOnStep& step = steps[std::size_t(n - 1)];
@@ -243,7 +243,7 @@ void PlotTest::switchOnPlotFollowsTheIntegration()
     if (chosenCurrentColour.isValid()) {
         dialogs.colourAnswers.push_back(chosenCurrentColour);
         w.c.Command3->click();
-        QCOMPARE(w.c.Command3->backColor(), chosenCurrentColour);
+        QCOMPARE(w.c.Command3->backColour(), chosenCurrentColour);
     }
     w.c.Check2->setChecked(voltage);
     w.c.Check3->setChecked(current);
@@ -283,11 +283,11 @@ void PlotTest::switchOnPlotFollowsTheIntegration()
     // Each point of step 1 in its button's colour (a curve alone owns its pixels).
     const QImage& image = w.c.Picture1->image();
     if (voltage && !current && !power)
-        QCOMPARE(w.c.Picture1->pixelAt(121, 1398.22), rgbOf(w.c.Command2->backColor()));
+        QCOMPARE(w.c.Picture1->pixelAt(121, 1398.22), rgbOf(w.c.Command2->backColour()));
     if (current && !voltage && !power)
-        QCOMPARE(w.c.Picture1->pixelAt(121, 1395.33), rgbOf(w.c.Command3->backColor()));
+        QCOMPARE(w.c.Picture1->pixelAt(121, 1395.33), rgbOf(w.c.Command3->backColour()));
     if (power && !voltage && !current)
-        QCOMPARE(w.c.Picture1->pixelAt(121, 1400.008), rgbOf(w.c.Command4->backColor()));
+        QCOMPARE(w.c.Picture1->pixelAt(121, 1400.008), rgbOf(w.c.Command4->backColour()));
 
     // Every point of the 5000 steps, and nothing else.
     const Picture expected = switchOnPicture(w.c, steps);
@@ -328,7 +328,7 @@ void PlotTest::switchOnPlotAtPhase90StartsWithTheFullSurge()
 
     // The first column holds no current point: the surge is off the top.
     const int firstColumn = pixelOf(w.c.Picture1->image(), 121, 1400)->first;
-    const QRgb currentColour = rgbOf(w.c.Command3->backColor());
+    const QRgb currentColour = rgbOf(w.c.Command3->backColour());
     for (const auto& [pixel, rgb] : drawn)
         QVERIFY(!(pixel.first == firstColumn && rgb == currentColour));
 }
@@ -362,7 +362,7 @@ void PlotTest::switchOnPlotWithoutPeriodsDrawsHorizontalRows()
     QCOMPARE(byColour.size(), std::size_t(3));
     std::vector<int> rows;
     for (const ui::ColourButton* button : {w.c.Command2, w.c.Command3, w.c.Command4}) {
-        const auto& pixels = byColour[rgbOf(button->backColor())];
+        const auto& pixels = byColour[rgbOf(button->backColour())];
         QCOMPARE(int(pixels.size()), lastColumn - firstColumn + 1);
         for (const auto& pixel : pixels)
             QCOMPARE(pixel.second, pixels.front().second);
@@ -455,7 +455,7 @@ void PlotTest::switchOnPlotEndsAtItsFirstError()
     if (voltagePointDrawn) {
         QVERIFY(std::abs(w.plotter().sinus - 0.00127324) < 5e-9);
         QCOMPARE(w.plotter().ladung, 0.0);
-        const Picture expected{{*pixelOf(w.c.Picture1->image(), 121, 1398.22), rgbOf(w.c.Command2->backColor())}};
+        const Picture expected{{*pixelOf(w.c.Picture1->image(), 121, 1398.22), rgbOf(w.c.Command2->backColour())}};
         const QString diff = differences(drawn, expected);
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
     } else {
@@ -515,7 +515,7 @@ void PlotTest::steadyStatePlotRunsSteps1To5000()
     QCOMPARE(w.plotter().schritt, 5001.0);
 
     const QImage& image = w.c.Picture1->image();
-    const QRgb red = rgbOf(w.c.Command2->backColor());
+    const QRgb red = rgbOf(w.c.Command2->backColour());
     const Picture expected = steadyVoltagePicture(image, 100, 1, 5000, red);
     QVERIFY(steadyVoltagePicture(image, 100, 0, 5000, red) != expected);
     QVERIFY(steadyVoltagePicture(image, 100, 1, 5001, red) != expected);
@@ -581,8 +581,8 @@ void PlotTest::steadyStatePlotEndsAfterTheFirstFailingStep()
         const QImage& image = w.c.Picture1->image();
         const double theta = steadyVoltageAngle(1, 1);
         const double thetaI = number(w.c.phi->text()) * (kPi / -180) + theta;
-        expected[*pixelOf(image, 121, 1400 - 1400 * std::sin(theta))] = rgbOf(w.c.Command2->backColor());
-        expected[*pixelOf(image, 121, 1400 - 1400 * std::sin(thetaI))] = rgbOf(w.c.Command3->backColor());
+        expected[*pixelOf(image, 121, 1400 - 1400 * std::sin(theta))] = rgbOf(w.c.Command2->backColour());
+        expected[*pixelOf(image, 121, 1400 - 1400 * std::sin(thetaI))] = rgbOf(w.c.Command3->backColour());
     }
     const QString diff = differences(pictureOf(w.c.Picture1), expected);
     QVERIFY2(diff.isEmpty(), qPrintable(diff));

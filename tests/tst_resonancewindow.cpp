@@ -4,7 +4,7 @@
 // circuit without a message box, the chart's markers, the triangles and copying.
 #include "TestSupport.h"
 
-#include "app/ControlValues.h"
+#include "ui/ControlValues.h"
 #include "app/ResonanceWindow.h"
 #include "circuit/GermanNumber.h"
 #include "ui/GroupFrame.h"

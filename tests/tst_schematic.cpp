@@ -275,7 +275,7 @@ void SchematicTest::lineElement()
     QVERIFY(std::abs(line->property("Y2").toFloat() - y2) < twip);
     QCOMPARE(line->property("width").toInt(), width);
     QCOMPARE(line->property("visible").toBool(), shown);
-    QCOMPARE(line->property("color").value<QColor>(), QColor(Qt::black));
+    QCOMPARE(line->property("colour").value<QColor>(), QColor(Qt::black));
 }
 
 void SchematicTest::noOtherLinesInTheSchematic()

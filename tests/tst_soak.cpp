@@ -1,6 +1,6 @@
 // A seeded random soak of the whole window: an impatient class of students types, pastes and
 // erases texts in every field, clicks every check box and button it can reach, moves the
-// slider and lets the animation run, while the answers to every message box and colour
+// slider, opens and closes the guide and lets the animation run, while the answers to every message box and colour
 // chooser come automatically. After every action the window must still make sense.
 //
 //   WELLGRAT_SOAK_ACTIONS  number of actions (default 3000)
@@ -11,15 +11,19 @@
 
 #include "TestSupport.h"
 
-#include "app/ControlValues.h"
+#include "app/HelpWindow.h"
+#include "circuit/InputWait.h"
 #include "circuit/Rounding.h"
+#include "ui/ControlValues.h"
 #include "ui/ColourButton.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
+#include "ui/InputState.h"
 #include "ui/LineElement.h"
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QApplication>
 #include <QColorDialog>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -143,6 +147,7 @@ public:
                 .arg(tipChecks_),
             QStringLiteral("%1 plots (%2 without a message)").arg(plots_).arg(plotsDrawn_),
             QStringLiteral("%1 colour choices").arg(colourChoices_),
+            QStringLiteral("%1 times F1 (%2 times Esc in the guide)").arg(guideOpened_).arg(guideClosed_),
             QStringLiteral("%1 close looks at the drawing surfaces").arg(looks_),
             QStringLiteral("%1 message boxes (at most %2 open at once)").arg(messages_).arg(maxOpen_),
             QStringLiteral("%1 actions left an infinite phasor tip").arg(infiniteTips_),
@@ -351,7 +356,7 @@ private:
             {15, 60, &Soak::eraseField},   {40, 70, &Soak::editField},       {200, 210, &Soak::clickCheckBox},
             {10, 7, &Soak::plot},          {30, 33, &Soak::clearSurfaces},   {40, 40, &Soak::chooseColour},
             {80, 70, &Soak::moveSlider},   {220, 150, &Soak::waitForTicks},  {15, 15, &Soak::paintWindow},
-            {25, 0, &Soak::startLoop},
+            {25, 0, &Soak::startLoop},     {6, 12, &Soak::useGuide},
         };
         int total = 0;
         for (const Weighted& weighted : actions)
@@ -409,7 +414,7 @@ private:
         QLineEdit* field = fields()[std::size_t(start)];
         for (std::size_t i = 0; i < fields().size(); ++i) {
             QLineEdit* candidate = fields()[(std::size_t(start) + i) % fields().size()];
-            const auto value = numberIn(candidate->text());
+            const auto value = optionalNumber(candidate->text());
             const bool needsNonZero = candidate != c.l && candidate != c.phaseein && candidate != c.perioden;
             // A delay beyond 30 ms makes the animation look stuck to this class.
             const bool slow = candidate == c.Text1 && value && *value > 30.0;
@@ -618,6 +623,41 @@ private:
         }
     }
 
+    // F1 opens the guide beside the window, Esc in the guide closes it; neither changes what
+    // the window holds, and the window stays usable while the guide is open.
+    void useGuide()
+    {
+        auto* guide = form_.findChild<HelpWindow*>();
+        if (guide && guide->isVisible() && chance(50)) {
+            note(QStringLiteral("press Esc in the guide"));
+            QTest::keyClick(guide, Qt::Key_Escape);
+            ++guideClosed_;
+            if (guide->isVisible())
+                setFault(QStringLiteral("Esc left the guide open"));
+            return;
+        }
+        note(QStringLiteral("press F1"));
+        form_.activateWindow(); // the student clicks back into the window first
+        if (!QTest::qWaitForWindowActive(&form_))
+            return note(QStringLiteral("  (the window did not become active)"));
+        QStringList texts;
+        for (const QLineEdit* field : fields())
+            texts << field->text();
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &form_;
+        QTest::keyClick(target, Qt::Key_F1);
+        ++guideOpened_;
+        guide = form_.findChild<HelpWindow*>();
+        if (!guide || !guide->isVisible())
+            return setFault(QStringLiteral("F1 did not open the guide"));
+        if (guide->isModal() || QApplication::activeModalWidget())
+            setFault(QStringLiteral("the guide keeps the window from being used"));
+        if (form_.findChildren<HelpWindow*>().size() != 1)
+            setFault(QStringLiteral("F1 opened a second guide"));
+        for (std::size_t i = 0; i < fields().size(); ++i)
+            if (fields()[i]->text() != texts[qsizetype(i)])
+                setFault(QStringLiteral("F1 changed the text of %1").arg(fields()[i]->objectName()));
+    }
+
     void waitForTicks()
     {
         const int ms = 1 + below(25);
@@ -702,7 +742,8 @@ private:
             if (const auto* line = qobject_cast<const ui::LineElement*>(child)) {
                 if (line->pixelBounds().intersects(wrong))
                     elements << QStringLiteral("%1 %2 %3 to (%4, %5)")
-                                    .arg(line->objectName(), line->isVisible() ? "shown" : "hidden", line->color().name())
+                                    .arg(line->objectName(), line->isVisible() ? "shown" : "hidden",
+                                         line->colour().name())
                                     .arg(double(line->x1()))
                                     .arg(double(line->y1()));
             }
@@ -740,7 +781,7 @@ private:
             const QString text = caption->text();
             if (text == QStringLiteral("0"))
                 continue;
-            const auto value = numberIn(text);
+            const auto value = optionalNumber(text);
             expect(value && std::isfinite(*value),
                    QStringLiteral("%1 reads \"%2\", not a number").arg(caption->objectName(), text));
             if (value)
@@ -750,17 +791,28 @@ private:
         // Every accepted text of u has run the static analysis, which copies it into ueff first
         // of all and writes U·√2 into udach next, unless that overflows.
         const QString uText = c.u->text();
-        if (const auto u = numberIn(uText); !uText.isEmpty() && u && std::floor(*u) != 0.0) {
+        if (const auto u = optionalNumber(uText); !uText.isEmpty() && u && std::floor(*u) != 0.0) {
             expect(c.ueff->text() == uText,
                    QStringLiteral("u reads \"%1\" but ueff \"%2\"").arg(uText, c.ueff->text()));
             if (const double peak = *u * std::sqrt(2.0); std::isfinite(peak))
                 expect(c.udach->text() == textOf(peak),
                        QStringLiteral("u reads \"%1\" but udach \"%2\"").arg(uText, c.udach->text()));
         }
-        if (const auto z = numberIn(c.z->text()))
+        if (const auto z = optionalNumber(c.z->text()))
             expect(*z >= 0.0, QStringLiteral("the impedance z is negative: %1").arg(c.z->text()));
-        if (const auto phi = numberIn(c.phi->text()))
+        if (const auto phi = optionalNumber(c.phi->text()))
             expect(std::fabs(*phi) <= 90.0, QStringLiteral("the phase shift phi is beyond ±90°: %1").arg(c.phi->text()));
+
+        // A tinted input holds a text that its change handler does not take.
+        const std::pair<QLineEdit*, circuit::InputWait (*)(std::u16string_view)> inputs[] = {
+            {c.u, circuit::waitOfWholeNonZero}, {c.f, circuit::waitOfWholeNonZero}, {c.r, circuit::waitOfWholeNonZero},
+            {c.l, circuit::waitOfInductance},   {c.c, circuit::waitOfCapacitance}};
+        for (const auto& [field, wait] : inputs) {
+            const QString text = field->text();
+            const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()));
+            expect(!ui::isTinted(field) || wait(view) != circuit::InputWait::Taken,
+                   QStringLiteral("%1 is tinted but its handler takes \"%2\"").arg(field->objectName(), text));
+        }
 
         // The animation.
         const int takt = form_.property("takt").toInt();
@@ -771,7 +823,7 @@ private:
                    .arg(c.Check10->isChecked() ? "checked" : "unchecked", c.Timer1->isActive() ? "running" : "stopped"));
         expect(c.Slider1->value() >= 5 && c.Slider1->value() <= 500,
                QStringLiteral("Slider1 stands at %1").arg(c.Slider1->value()));
-        if (const auto delay = numberIn(c.Text1->text()); delay && *delay > 5.0 && *delay < 500.0)
+        if (const auto delay = optionalNumber(c.Text1->text()); delay && *delay > 5.0 && *delay < 500.0)
             expect(c.Slider1->value() == int(circuit::roundWholeHalfEven(*delay)),
                    QStringLiteral("Text1 reads \"%1\" but Slider1 stands at %2").arg(c.Text1->text()).arg(c.Slider1->value()));
 
@@ -802,8 +854,8 @@ private:
         }
         // After the loop's own ticks, without a message, the phasors of the applied voltage and
         // the current stand at the step takt: θ = P·(takt / 785.3981635), θi = θ − φ·π/180.
-        const auto periods = numberIn(c.perioden->text());
-        const auto phi = numberIn(c.phi->text());
+        const auto periods = optionalNumber(c.perioden->text());
+        const auto phi = optionalNumber(c.phi->text());
         if (waited_ && stepped && messagesOfAction == 0 && c.Check11->isChecked() && periods && phi) {
             const double theta = *periods * (takt / 785.3981635);
             const double thetaI = *phi * (3.141592654 / -180.0) + theta;
@@ -845,7 +897,7 @@ private:
                    .arg(c.phaseein->isEnabled() ? "enabled" : "disabled", c.Check8->isChecked() ? "checked" : "unchecked"));
         const bool switchOn = c.Check8->isChecked();
         if (switchOn) {
-            const auto inductance = numberIn(c.l->text());
+            const auto inductance = optionalNumber(c.l->text());
             expect(inductance && *inductance == 0.0,
                    QStringLiteral("l reads \"%1\" in the switch-on mode").arg(c.l->text()));
         }
@@ -958,6 +1010,8 @@ private:
     long messages_ = 0;
     std::map<QString, long> messageCounts_;
     long colourChoices_ = 0;
+    long guideOpened_ = 0;
+    long guideClosed_ = 0;
     long ticks_ = 0;
     long cycles_ = 0;
     long plots_ = 0;

@@ -415,6 +415,11 @@ void StaticAnalysisTest::initialTexts_data()
         {"phaseein", "0"},
         {"Label27", "Grad"},
         {"Check9", "Refresh beim Zeichnen"},
+        // credits; the version is the one that CMakeLists.txt names
+        {"Label30", "Wellgrat"},
+        {"Label33", "Version 1.0"},
+        {"Label31", QStringLiteral("F1: Hilfe · F2: Resonanz und Leistung")},
+        {"Label32", QStringLiteral("© 2026 Das Wellgrat-Team")},
     };
     for (const auto& [name, text] : rows)
         QTest::newRow(name) << QString::fromLatin1(name) << text;
@@ -472,7 +477,7 @@ void StaticAnalysisTest::initialColours()
         {w.c.Command6, w.c.luc, QColor(255, 0, 255)}, {w.c.Command7, w.c.lul, QColor(255, 128, 0)},
     };
     for (const auto& [button, phasor, colour] : curves) {
-        QCOMPARE(button->property("backColor").value<QColor>().rgb(), colour.rgb());
+        QCOMPARE(button->property("backColour").value<QColor>().rgb(), colour.rgb());
         QVERIFY(button->text().isEmpty());
         if (!phasor)
             continue;
@@ -480,9 +485,9 @@ void StaticAnalysisTest::initialColours()
         // Every phasor starts in its button's colour except the current's: pure blue against
         // the button's dark blue.
         const QColor expected = phasor == w.c.li ? QColor(0, 0, 255) : colour;
-        QCOMPARE(phasor->property("color").value<QColor>().rgb(), expected.rgb());
+        QCOMPARE(phasor->property("colour").value<QColor>().rgb(), expected.rgb());
     }
-    QVERIFY(w.c.li->color().rgb() != w.c.Command3->backColor().rgb());
+    QVERIFY(w.c.li->colour().rgb() != w.c.Command3->backColour().rgb());
 }
 
 void StaticAnalysisTest::initialVisibility()

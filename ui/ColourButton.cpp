@@ -11,7 +11,7 @@ ColourButton::ColourButton(const QString& name, const QColor& colour, QWidget* p
     setObjectName(name);
 }
 
-void ColourButton::setBackColor(const QColor& colour)
+void ColourButton::setBackColour(const QColor& colour)
 {
     // A background colour is an opaque RGB colour.
     const QColor rgb = colour.isValid() ? QColor(colour.rgb()) : colour_;

@@ -8,12 +8,12 @@ namespace ui {
 // colour.
 class ColourButton : public QPushButton {
     Q_OBJECT
-    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(QColor backColour READ backColour WRITE setBackColour)
 public:
     ColourButton(const QString& name, const QColor& colour, QWidget* parent = nullptr);
 
-    QColor backColor() const { return colour_; }
-    void setBackColor(const QColor& colour);
+    QColor backColour() const { return colour_; }
+    void setBackColour(const QColor& colour);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,16 +8,16 @@ void Element::setVisible(bool visible)
 {
     if (visible == visible_)
         return;
-    const QRect old = before();
+    const QRect old = shownPixels();
     visible_ = visible;
-    after(old);
+    repaintChange(old);
 }
 
-void Element::after(const QRect& old)
+void Element::repaintChange(const QRect& old)
 {
     if (!layer_)
         return;
-    const QRect now = before();
+    const QRect now = shownPixels();
     layer_->changed(*this, old.united(now));
 }
 

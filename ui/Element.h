@@ -27,9 +27,10 @@ public:
 
 protected:
     friend class ElementLayer;
-    // Call around a change: before() remembers the covered pixels, after() repaints old and new.
-    QRect before() const { return visible_ ? pixelBounds() : QRect(); }
-    void after(const QRect& old);
+    // Around a change: take shownPixels() before it, then repaintChange(those) repaints the
+    // pixels covered before and after.
+    QRect shownPixels() const { return visible_ ? pixelBounds() : QRect(); }
+    void repaintChange(const QRect& old);
 
 private:
     ElementLayer* layer_ = nullptr;

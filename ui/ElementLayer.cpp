@@ -18,7 +18,7 @@ void ElementLayer::add(Element* element)
     if (settled_ == elements_.size())
         ++settled_;
     elements_.push_back(element);
-    invalidate(element->before());
+    invalidate(element->shownPixels());
 }
 
 void ElementLayer::paint(QPainter& painter, const QRect& clip) const { paint(painter, clip, 0, elements_.size()); }

@@ -52,7 +52,7 @@ LineElement::LineElement(const QString& name, float x1, float y1, float x2, floa
 
 void LineElement::updatePen()
 {
-    pen_ = QPen(color_, width_, Qt::SolidLine, Qt::SquareCap);
+    pen_ = QPen(colour_, width_, Qt::SolidLine, Qt::SquareCap);
     pen_.setCosmetic(true);
 }
 
@@ -60,30 +60,30 @@ void LineElement::change(float& field, float value)
 {
     if (field == value)
         return;
-    const QRect old = before();
+    const QRect old = shownPixels();
     field = value;
     bounds_ = computeBounds();
-    after(old);
+    repaintChange(old);
 }
 
-void LineElement::setColor(const QColor& colour)
+void LineElement::setColour(const QColor& colour)
 {
-    if (colour == color_)
+    if (colour == colour_)
         return;
-    color_ = colour;
+    colour_ = colour;
     updatePen();
-    after(before());
+    repaintChange(shownPixels());
 }
 
 void LineElement::setWidth(int pixels)
 {
     if (pixels == width_)
         return;
-    const QRect old = before();
+    const QRect old = shownPixels();
     width_ = pixels;
     updatePen();
     bounds_ = computeBounds();
-    after(old);
+    repaintChange(old);
 }
 
 void LineElement::paint(QPainter& painter) const

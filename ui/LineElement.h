@@ -14,7 +14,7 @@ class LineElement : public Element {
     Q_PROPERTY(float Y1 READ y1 WRITE setY1)
     Q_PROPERTY(float X2 READ x2 WRITE setX2)
     Q_PROPERTY(float Y2 READ y2 WRITE setY2)
-    Q_PROPERTY(QColor color READ color WRITE setColor)
+    Q_PROPERTY(QColor colour READ colour WRITE setColour)
     Q_PROPERTY(int width READ width WRITE setWidth)
     Q_PROPERTY(bool visible READ isVisible WRITE setVisible)
 public:
@@ -24,14 +24,14 @@ public:
     float y1() const { return y1_; }
     float x2() const { return x2_; }
     float y2() const { return y2_; }
-    QColor color() const { return color_; }
+    QColor colour() const { return colour_; }
     int width() const { return width_; }
 
     void setX1(float value) { change(x1_, value); }
     void setY1(float value) { change(y1_, value); }
     void setX2(float value) { change(x2_, value); }
     void setY2(float value) { change(y2_, value); }
-    void setColor(const QColor& colour);
+    void setColour(const QColor& colour);
     void setWidth(int pixels);
 
     void paint(QPainter& painter) const override;
@@ -44,7 +44,7 @@ private:
     QRect computeBounds() const;
 
     float x1_, y1_, x2_, y2_;
-    QColor color_ = Qt::black;
+    QColor colour_ = Qt::black;
     int width_ = 1;
     QPen pen_;     // made from colour and width once, not at every paint
     QRect bounds_; // pixelBounds(), kept up to date with the end points and the width

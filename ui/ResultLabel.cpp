@@ -23,7 +23,7 @@ public:
         case QAccessible::Name:
             return label->spokenName();
         case QAccessible::Description:
-            return label->spokenDescription();
+            return label->fullDescription();
         case QAccessible::Value:
             return label->text();
         default:
@@ -81,6 +81,18 @@ QString ResultLabel::spokenDescription() const
     return description;
 }
 
+void ResultLabel::setDetails(std::function<QString()> details)
+{
+    details_ = std::move(details);
+    setToolTip(fullDescription());
+}
+
+QString ResultLabel::fullDescription() const
+{
+    const QString details = details_ ? details_() : QString();
+    return details.isEmpty() ? spokenDescription() : spokenDescription() + QStringLiteral("\n\n") + details;
+}
+
 void ResultLabel::fitCaption()
 {
     if (designBox_.isNull() || !parentWidget())
@@ -101,7 +113,7 @@ void ResultLabel::fitCaption()
     else
         setFont(QFont()); // back to the parent's font
     // A caption too long even for the smallest type is cut at the limit; the tool tip has it whole.
-    setToolTip(needed > room ? caption : QString());
+    cut_ = needed > room;
 
     const int width = qMin(qMax(designBox_.width(), needed), room);
     setGeometry(designBox_.left(), designBox_.top(), width, designBox_.height());
@@ -110,8 +122,17 @@ void ResultLabel::fitCaption()
 
     if (caption != fittedCaption_) {
         fittedCaption_ = caption;
-        setAccessibleDescription(spokenDescription()); // also tells an attached screen reader
+        setToolTip(fullDescription());
+        setAccessibleDescription(fullDescription()); // also tells an attached screen reader
     }
+}
+
+bool ResultLabel::event(QEvent* event)
+{
+    // The details also follow inputs that changed without a new caption.
+    if (event->type() == QEvent::ToolTip)
+        setToolTip(fullDescription());
+    return QLabel::event(event);
 }
 
 bool ResultLabel::eventFilter(QObject* watched, QEvent* event)

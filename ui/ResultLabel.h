@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPointer>
 
+#include <functional>
+
 namespace ui {
 
 // A label that shows a computed quantity as a bare number, its unit standing in a label of
@@ -10,9 +12,10 @@ namespace ui {
 // label's box widens the label to the right and the unit label moves along, up to a right
 // limit; only a caption that does not fit even then takes a smaller type.
 //
-// Screen readers read it as "Wechselstromwiderstand Z = 303,8226 Ohm": its accessible
-// description is made from the caption at the moment it is asked for, so it always follows
-// the caption, whoever writes it.
+// Screen readers read it as "Wechselstromwiderstand Z = 303,8226 Ohm", followed by the
+// details (the quantities derived from the results): its accessible description and its tool
+// tip are made from the caption at the moment they are asked for, so they always follow the
+// caption, whoever writes it.
 class ResultLabel : public QLabel {
     Q_OBJECT
 public:
@@ -26,12 +29,19 @@ public:
 
     QString spokenName() const;        // "Wechselstromwiderstand Z in Ohm"
     QString spokenDescription() const; // "Wechselstromwiderstand Z = 303,8226 Ohm"
+    // Further lines for the tool tip and the accessible description, asked for each time.
+    void setDetails(std::function<QString()> details);
+    // The tool tip and the accessible description: the spoken description and the details.
+    QString fullDescription() const;
+    // Whether the caption is too long even for the smallest type and shows cut off.
+    bool isCut() const { return cut_; }
 
     // Sizes the label and places its unit for the current caption. Runs by itself whenever the
     // shown caption changes.
     void fitCaption();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -43,6 +53,8 @@ private:
     QString quantity_;
     QString unitWord_;
     QString fittedCaption_;
+    std::function<QString()> details_;
+    bool cut_ = false;
 };
 
 } // namespace ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Controls.h"
+#include "ui/Controls.h"
 
 #include <QtGlobal>
 
@@ -13,7 +13,7 @@ public:
 
     // Reports its own errors with one message box; returns false when the step failed, so
     // that a running loop or plot can end instead of repeating the message.
-    bool AnimationStep(const qint16& s);
+    bool AnimationStep(qint16 s);
 
 private:
     struct Curve;
@@ -43,5 +43,5 @@ private:
     double coilTipY(double s) const;
     double coilTipX(double s) const;
 
-    const Controls& c;
+    const Controls& controls_;
 };

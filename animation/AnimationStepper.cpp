@@ -1,7 +1,7 @@
-#include "animation/AnimationStep.h"
+#include "animation/AnimationStepper.h"
 
 #include "animation/PhasorFormulas.h"
-#include "app/ControlValues.h"
+#include "ui/ControlValues.h"
 #include "circuit/CalcError.h"
 #include "circuit/CheckedMath.h"
 #include "circuit/Rounding.h"
@@ -36,15 +36,15 @@ struct AnimationStepper::Curve {
     Formula tipX;
 };
 
-AnimationStepper::AnimationStepper(const Controls& controls) : c(controls) {}
+AnimationStepper::AnimationStepper(const Controls& controls) : controls_(controls) {}
 
-bool AnimationStepper::AnimationStep(const qint16& s)
+bool AnimationStepper::AnimationStep(qint16 s)
 {
     try {
         run(double(s));
         return true;
     } catch (const CalcError&) {
-        ui::showMessage(c.form, QStringLiteral("Fehler bei der Visualisierung/Timerinitialisierung"),
+        ui::showMessage(controls_.form, QStringLiteral("Fehler bei der Visualisierung/Timerinitialisierung"),
                         QStringLiteral("Fehler"), ui::MessageIcon::Critical);
         return false;
     }
@@ -54,25 +54,35 @@ void AnimationStepper::run(double s)
 {
     using Self = AnimationStepper;
     const std::array<Curve, 6> curves{{
-        {c.Check2, false, c.Command2, c.lu, &Self::voltageY, &Self::voltageY, &Self::voltageTipX},
-        {c.Check3, false, c.Command3, c.li, &Self::currentY, &Self::currentY, &Self::currentTipX},
-        {c.Check4, false, c.Command4, nullptr, &Self::powerY, nullptr, nullptr},
-        {c.Check5, false, c.Command5, c.lur, &Self::resistorY, &Self::resistorY, &Self::resistorTipX},
-        {c.Check6, true, c.Command6, c.luc, &Self::capacitorY, &Self::capacitorTipY, &Self::capacitorTipX},
-        {c.Check7, false, c.Command7, c.lul, &Self::coilY, &Self::coilTipY, &Self::coilTipX},
+        {controls_.Check2, false, controls_.Command2, controls_.lu, &Self::voltageY, &Self::voltageY,
+         &Self::voltageTipX},
+        {controls_.Check3, false, controls_.Command3, controls_.li, &Self::currentY, &Self::currentY,
+         &Self::currentTipX},
+        {controls_.Check4, false, controls_.Command4, nullptr, &Self::powerY, nullptr, nullptr},
+        {controls_.Check5, false, controls_.Command5, controls_.lur, &Self::resistorY, &Self::resistorY,
+         &Self::resistorTipX},
+        {controls_.Check6, true, controls_.Command6, controls_.luc, &Self::capacitorY, &Self::capacitorTipY,
+         &Self::capacitorTipX},
+        {controls_.Check7, false, controls_.Command7, controls_.lul, &Self::coilY, &Self::coilTipY, &Self::coilTipX},
     }};
     auto holds = [this](const Curve& curve) {
-        return curve.on->isChecked() && (!curve.needsCapacitor || c.Check1->isChecked());
+        return curve.on->isChecked() && (!curve.needsCapacitor || controls_.Check1->isChecked());
     };
 
     // 1. Phasor visibility: first hide, then show, each in its own order.
-    for (auto [box, line] : {std::pair{c.Check2, c.lu}, {c.Check3, c.li}, {c.Check5, c.lur}, {c.Check6, c.luc},
-                             {c.Check7, c.lul}}) {
+    for (auto [box, line] : {std::pair{controls_.Check2, controls_.lu},
+                             {controls_.Check3, controls_.li},
+                             {controls_.Check5, controls_.lur},
+                             {controls_.Check6, controls_.luc},
+                             {controls_.Check7, controls_.lul}}) {
         if (!box->isChecked())
             line->setVisible(false);
     }
-    for (auto [box, line] : {std::pair{c.Check7, c.lul}, {c.Check6, c.luc}, {c.Check2, c.lu}, {c.Check3, c.li},
-                             {c.Check5, c.lur}}) {
+    for (auto [box, line] : {std::pair{controls_.Check7, controls_.lul},
+                             {controls_.Check6, controls_.luc},
+                             {controls_.Check2, controls_.lu},
+                             {controls_.Check3, controls_.li},
+                             {controls_.Check5, controls_.lur}}) {
         if (box->isChecked())
             line->setVisible(true);
     }
@@ -84,18 +94,18 @@ void AnimationStepper::run(double s)
     for (const Curve& curve : curves) {
         if (holds(curve)) {
             const double y = (this->*curve.y)(s);
-            c.Picture1->pset(toSingle(pointX(s)), toSingle(y), curve.colour->backColor().rgb());
+            controls_.Picture1->pset(toSingle(pointX(s)), toSingle(y), curve.colour->backColour().rgb());
         }
     }
 
     // 4. and 5.
-    if (c.Check9->isChecked())
-        c.Picture1->refresh();
-    if (!c.Check11->isChecked())
+    if (controls_.Check9->isChecked())
+        controls_.Picture1->refresh();
+    if (!controls_.Check11->isChecked())
         return;
 
     // 6. The diagram shows the previous tips before they move.
-    c.Picture2->refresh();
+    controls_.Picture2->refresh();
 
     // 7. The tips, Y1 before X1, the condition tested before each.
     for (const Curve& curve : curves) {
@@ -110,24 +120,30 @@ void AnimationStepper::run(double s)
 
 void AnimationStepper::applyDelay()
 {
-    if (numberOf(c.Text1) != 0.0 && numberOf(c.Text1) > 5.0) {
-        const auto interval = circuit::timerIntervalFrom(numberOf(c.Text1));
+    if (requiredNumber(controls_.Text1) != 0.0 && requiredNumber(controls_.Text1) > 5.0) {
+        const auto interval = circuit::timerIntervalFrom(requiredNumber(controls_.Text1));
         if (!interval)
             throw CalcError("the timer does not take this interval");
         // QTimer restarts its countdown on every setInterval; the same value must not, or
         // each edit's tick would put off the running loop's next one.
-        if (c.Timer1->interval() != *interval)
-            c.Timer1->setInterval(*interval);
+        if (controls_.Timer1->interval() != *interval)
+            controls_.Timer1->setInterval(*interval);
     }
 }
 
-double AnimationStepper::theta(double s) const { return stepAngle(numberOf(c.perioden), s); }
-double AnimationStepper::thetaI(double s) const { return currentAngle(numberOf(c.phi), theta(s)); }
-double AnimationStepper::iPeak() const { return numberOf(c.idach); }
-double AnimationStepper::uPeak() const { return numberOf(c.udach); }
-double AnimationStepper::resistance() const { return numberOf(c.r); }
-double AnimationStepper::xc() const { return capacitiveReactance(numberOf(c.f), numberOf(c.c)); }
-double AnimationStepper::xl() const { return inductiveReactance(numberOf(c.f), numberOf(c.l)); }
+double AnimationStepper::theta(double s) const { return stepAngle(requiredNumber(controls_.perioden), s); }
+double AnimationStepper::thetaI(double s) const { return currentAngle(requiredNumber(controls_.phi), theta(s)); }
+double AnimationStepper::iPeak() const { return requiredNumber(controls_.idach); }
+double AnimationStepper::uPeak() const { return requiredNumber(controls_.udach); }
+double AnimationStepper::resistance() const { return requiredNumber(controls_.r); }
+double AnimationStepper::xc() const
+{
+    return capacitiveReactance(requiredNumber(controls_.f), requiredNumber(controls_.c));
+}
+double AnimationStepper::xl() const
+{
+    return inductiveReactance(requiredNumber(controls_.f), requiredNumber(controls_.l));
+}
 
 double AnimationStepper::voltageY(double s) const { return unitCurveY(theta(s)); }
 double AnimationStepper::currentY(double s) const { return unitCurveY(thetaI(s)); }
@@ -136,10 +152,7 @@ double AnimationStepper::resistorY(double s) const
 {
     return animation::resistorY(resistance(), iPeak(), thetaI(s), uPeak());
 }
-double AnimationStepper::capacitorY(double s) const
-{
-    return animation::capacitorY(iPeak(), thetaI(s), xc(), uPeak());
-}
+double AnimationStepper::capacitorY(double s) const { return animation::capacitorY(iPeak(), thetaI(s), xc(), uPeak()); }
 double AnimationStepper::coilY(double s) const { return animation::coilY(iPeak(), thetaI(s), xl(), uPeak()); }
 
 double AnimationStepper::voltageTipX(double s) const { return unitTipX(theta(s)); }

@@ -1,4 +1,4 @@
-#include "app/ControlValues.h"
+#include "ui/ControlValues.h"
 
 #include "circuit/CalcError.h"
 #include "circuit/GermanNumber.h"
@@ -13,8 +13,8 @@ namespace {
 
 std::optional<double> parse(const QString& text)
 {
-    return circuit::parseGermanNumber(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                                          std::size_t(text.size())));
+    return circuit::parseGermanNumber(
+        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())));
 }
 
 // The handlers read the same few unchanged texts and captions thousands of times in a plot.
@@ -24,7 +24,7 @@ std::optional<double> parse(const QString& text)
 // block, start and length mean the same characters and the same number.
 class ReadingCache {
 public:
-    std::optional<double> numberIn(const QString& text)
+    std::optional<double> optionalNumber(const QString& text)
     {
         const auto* block = const_cast<QString&>(text).data_ptr().d_ptr();
         if (!block) // static or raw data: nothing to hold on to
@@ -55,13 +55,13 @@ ReadingCache& cache()
 
 } // namespace
 
-std::optional<double> numberIn(const QString& text) { return cache().numberIn(text); }
+std::optional<double> optionalNumber(const QString& text) { return cache().optionalNumber(text); }
 
 namespace {
 
 double required(const QString& text)
 {
-    const auto value = numberIn(text);
+    const auto value = optionalNumber(text);
     if (!value)
         throw circuit::CalcError("text is not a number");
     return *value;
@@ -69,7 +69,7 @@ double required(const QString& text)
 
 } // namespace
 
-double numberOf(const QLineEdit* field) { return required(field->text()); }
-double numberOf(const QLabel* caption) { return required(caption->text()); }
+double requiredNumber(const QLineEdit* field) { return required(field->text()); }
+double requiredNumber(const QLabel* caption) { return required(caption->text()); }
 
 QString textOf(double value) { return QString::fromStdString(circuit::formatGermanNumber(value)); }

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "circuit/DerivedQuantities.h"
+
+#include "circuit/AcFormulas.h"
+#include "circuit/CalcError.h"
+#include "circuit/CheckedMath.h"
+#include "circuit/GermanNumber.h"
+#include "circuit/Rounding.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace circuit {
+
+namespace {
+
+using namespace checked;
+
+// Runs one formula; an error of the checked arithmetic means the quantity does not exist.
+template <typename Formula>
+std::optional<double> computed(Formula formula)
+{
+    try {
+        return formula();
+    } catch (const CalcError&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+DerivedQuantities deriveQuantities(const DisplayedCircuit& shown)
+{
+    DerivedQuantities derived;
+    const auto f = parseGermanNumber(shown.f);
+    const auto l = parseGermanNumber(shown.l);
+    const auto c = parseGermanNumber(shown.c);
+    if (f && l)
+        derived.inductiveReactance = computed([&] { return mul(mul(kTwoPi, *f), *l); });
+    if (shown.capacitorBuiltIn && f && c)
+        derived.capacitiveReactance = computed([&] { return div(1.0, mul(*c, mul(kTwoPi, *f))); });
+    if (shown.capacitorBuiltIn && l && c && *l > 0.0 && *c > 0.0)
+        derived.resonanceFrequency = computed([&] { return div(1.0, mul(kTwoPi, std::sqrt(mul(*l, *c)))); });
+
+    const auto ueff = parseGermanNumber(shown.ueff);
+    const auto ieff = parseGermanNumber(shown.ieff);
+    const auto phi = parseGermanNumber(shown.phi);
+    const auto radians = phi ? computed([&] { return div(mul(*phi, kPi), 180.0); }) : std::nullopt;
+    if (radians)
+        derived.powerFactor = std::cos(*radians);
+    if (ueff && ieff) {
+        derived.apparentPower = computed([&] { return mul(*ueff, *ieff); });
+        if (derived.apparentPower && radians) {
+            derived.activePower = computed([&] { return mul(*derived.apparentPower, std::cos(*radians)); });
+            derived.reactivePower = computed([&] { return mul(*derived.apparentPower, std::sin(*radians)); });
+        }
+    }
+    return derived;
+}
+
+double roundSignificant(double value, int digits)
+{
+    if (value == 0.0 || !std::isfinite(value))
+        return value;
+    const int places = digits - 1 - int(std::floor(std::log10(std::fabs(value))));
+    // Whole numbers keep all their digits; below 1E-30 the written form has few digits anyway.
+    return roundHalfEven(value, std::clamp(places, 0, 30));
+}
+
+std::string derivedText(double value) { return formatGermanNumber(roundSignificant(value, 5)); }
+
+} // namespace circuit
