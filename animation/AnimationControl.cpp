@@ -1,8 +1,9 @@
 #include "animation/AnimationControl.h"
 
 #include "animation/AnimationStepper.h"
-#include "ui/ControlValues.h"
+#include "animation/TimerDelay.h"
 #include "circuit/Rounding.h"
+#include "ui/ControlValues.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
 
@@ -11,6 +12,9 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
+
+using animation::TimerDelay;
+using animation::timerDelayFrom;
 
 AnimationControl::AnimationControl(const Controls& controls, AnimationStepper& stepper)
     : controls_(controls), stepper_(stepper)
@@ -39,12 +43,12 @@ void AnimationControl::Timer1_Timer()
 
 void AnimationControl::Check10_Click()
 {
-    // A delay text that is no number leaves the interval as it is; the loop's first step
-    // then reports it.
-    const auto delay = optionalNumber(controls_.Text1->text());
-    if (delay && *delay != 0.0 && *optionalNumber(controls_.Text1->text()) > 5.0) {
-        if (const auto interval = circuit::timerIntervalFrom(*optionalNumber(controls_.Text1->text())))
-            controls_.Timer1->setInterval(*interval);
+    // A delay text that is no number, or a delay the timer does not take, leaves the interval
+    // as it is; the loop's first step then reports it.
+    if (const auto delay = optionalNumber(controls_.Text1->text())) {
+        const TimerDelay rule = timerDelayFrom(*delay);
+        if (rule.kind == TimerDelay::Kind::SetsInterval)
+            controls_.Timer1->setInterval(rule.interval);
     }
     if (controls_.Check10->isChecked()) {
         controls_.Timer1->start();
@@ -59,12 +63,11 @@ void AnimationControl::Slider1_Click() { controls_.Text1->setText(QString::numbe
 void AnimationControl::Text1_Change()
 {
     // Silent on every error: the next animation step reports a bad delay.
-    const auto a = optionalNumber(controls_.Text1->text());
-    const auto b = optionalNumber(controls_.Text1->text());
-    if (!a || !b)
+    const auto delay = optionalNumber(controls_.Text1->text());
+    if (!delay)
         return;
-    if (*a > 5.0 && *b < 500.0) {
-        const double position = circuit::roundWholeHalfEven(*optionalNumber(controls_.Text1->text()));
+    if (*delay > 5.0 && *delay < 500.0) {
+        const double position = circuit::roundWholeHalfEven(*delay);
         if (position < controls_.Slider1->minimum() || position > controls_.Slider1->maximum())
             return;
         // The program's own setting of the slider raises no click event.

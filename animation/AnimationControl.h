@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plot/TimeAxis.h"
 #include "ui/Controls.h"
 
 #include <QtGlobal>
@@ -23,7 +24,8 @@ public:
     qint16 takt() const { return takt_; }
 
 private:
-    static constexpr qint16 kCycle = 5000; // a tick that would draw step 5000 starts anew at 1
+    // A tick that would draw the last step of a plot starts anew at 1.
+    static constexpr qint16 kCycle = qint16(timeaxis::kSteps);
 
     const Controls& controls_;
     AnimationStepper& stepper_;

@@ -1,47 +1,38 @@
 #pragma once
 
+#include "ui/ControlValues.h"
 #include "ui/Controls.h"
+#include "ui/Curves.h"
 
 #include <QtGlobal>
 
+// The inputs of an animation step, each read from its control the first time the step needs
+// it. One set serves one step of the timer, or every step of a plot, during which nothing
+// changes the controls.
+struct StepInputs {
+    explicit StepInputs(const Controls& controls);
+
+    NumberInput<QLineEdit> periods, resistance, frequency, capacitance, inductance, delay;
+    NumberInput<QLabel> phi, uPeak, iPeak;
+};
+
 // Draws one instant of the steady state: one point of every enabled curve on the waveform
 // surface and, with the phasor display on, the phasors turned to the same instant. It also
-// re-applies the delay field to the timer. Every input is read afresh in each block.
+// re-applies the delay field to the timer.
 class AnimationStepper {
 public:
     explicit AnimationStepper(const Controls& controls);
 
     // Reports its own errors with one message box; returns false when the step failed, so
-    // that a running loop or plot can end instead of repeating the message.
+    // that a running loop or plot can end instead of repeating the message. The first form
+    // reads the inputs for this step alone, the second takes those of the running plot.
     bool AnimationStep(qint16 s);
+    bool AnimationStep(qint16 s, StepInputs& inputs);
 
 private:
-    struct Curve;
-    void run(double s);
-    void applyDelay();
-
-    // The inputs of a formula, each read from its control when it is needed.
-    double theta(double s) const;
-    double thetaI(double s) const;
-    double iPeak() const;
-    double uPeak() const;
-    double resistance() const;
-    double xc() const;
-    double xl() const;
-
-    double voltageY(double s) const;
-    double currentY(double s) const;
-    double powerY(double s) const;
-    double resistorY(double s) const;
-    double capacitorY(double s) const;
-    double coilY(double s) const;
-    double voltageTipX(double s) const;
-    double currentTipX(double s) const;
-    double resistorTipX(double s) const;
-    double capacitorTipY(double s) const;
-    double capacitorTipX(double s) const;
-    double coilTipY(double s) const;
-    double coilTipX(double s) const;
+    void run(double s, StepInputs& inputs);
+    void applyDelay(StepInputs& inputs);
+    bool drawn(const CurveControls& curve) const;
 
     const Controls& controls_;
 };

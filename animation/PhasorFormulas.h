@@ -1,14 +1,14 @@
 #pragma once
 
 // One instant of the steady state: the angles of a step and the points and phasor tips of
-// the curves, in twips of the waveform surface (time axis at y = 1400) and of the phasor
-// diagram (centre (1400, 1400), full scale 1400). Every operation is checked and throws
-// circuit::CalcError.
+// the curves, in twips of the waveform surface (plot/TimeAxis.h) and of the phasor diagram.
+// Every operation is checked and throws circuit::CalcError.
 namespace animation {
 
-inline constexpr double kAngleDivisor = 785.3981635; // 250 × 3.141592654, not 5000 / 2π
-inline constexpr double kScale = 1400.0;             // full scale, time axis and phasor centre
-inline constexpr double kXOffset = 120.0;            // step s is drawn at x = s + 120
+// The phasor diagram: every phasor turns about (1400, 1400), a peak value is 1400 long. The
+// centre's height is the time axis's, so a tip's y is its curve point's y.
+inline constexpr double kCentre = 1400.0;
+inline constexpr double kRadius = 1400.0;
 
 // θ = P · (s / 785.3981635)
 double stepAngle(double periods, double step);

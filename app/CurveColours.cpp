@@ -4,12 +4,13 @@
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
 #include "ui/LineElement.h"
+#include "ui/OpaqueColour.h"
 
 #include <QColorDialog>
 
 CurveColours::CurveColours(Controls& controls) : controls_(controls) {}
 
-void CurveColours::chooseFor(ui::ColourButton* button, ui::LineElement* phasor)
+void CurveColours::chooseFor(Curve curve)
 {
     if (!controls_.cd1) {
         // One dialog for all six buttons, made when it is first needed.
@@ -25,19 +26,20 @@ void CurveColours::chooseFor(ui::ColourButton* button, ui::LineElement* phasor)
     // A chooser that failed without being cancelled leaves the colour last confirmed in it,
     // and the handler goes on with that colour.
     if (chosen->isValid())
-        lastConfirmed_ = QColor(chosen->rgb()); // an opaque RGB colour
+        lastConfirmed_ = ui::opaqueRgb(*chosen);
     controls_.cd1->setCurrentColor(lastConfirmed_);
-    button->setBackColour(lastConfirmed_);
-    if (phasor)
-        phasor->setColour(lastConfirmed_);
+    const CurveControls row = curveOf(controls_, curve);
+    row.colour->setBackColour(lastConfirmed_);
+    if (row.phasor)
+        row.phasor->setColour(lastConfirmed_);
 }
 
-void CurveColours::Command2_Click() { chooseFor(controls_.Command2, controls_.lu); }
-void CurveColours::Command3_Click() { chooseFor(controls_.Command3, controls_.li); }
-void CurveColours::Command4_Click() { chooseFor(controls_.Command4, nullptr); }
-void CurveColours::Command5_Click() { chooseFor(controls_.Command5, controls_.lur); }
-void CurveColours::Command6_Click() { chooseFor(controls_.Command6, controls_.luc); }
-void CurveColours::Command7_Click() { chooseFor(controls_.Command7, controls_.lul); }
+void CurveColours::Command2_Click() { chooseFor(Curve::AppliedVoltage); }
+void CurveColours::Command3_Click() { chooseFor(Curve::Current); }
+void CurveColours::Command4_Click() { chooseFor(Curve::Power); }
+void CurveColours::Command5_Click() { chooseFor(Curve::ResistorVoltage); }
+void CurveColours::Command6_Click() { chooseFor(Curve::CapacitorVoltage); }
+void CurveColours::Command7_Click() { chooseFor(Curve::CoilVoltage); }
 
 void CurveColours::Command8_Click()
 {

@@ -1,13 +1,9 @@
 #pragma once
 
 #include "ui/Controls.h"
+#include "ui/Curves.h"
 
 #include <QColor>
-
-namespace ui {
-class ColourButton;
-class LineElement;
-} // namespace ui
 
 // The colour of each curve, chosen in the one shared colour dialog, and the clearing of
 // both drawing surfaces.
@@ -25,7 +21,7 @@ public:
 
 private:
     // A confirmed colour becomes the button's and, where the curve has one, its phasor's.
-    void chooseFor(ui::ColourButton* button, ui::LineElement* phasor);
+    void chooseFor(Curve curve);
 
     Controls& controls_;
     QColor lastConfirmed_ = Qt::black; // the dialog opens on the colour last confirmed in it

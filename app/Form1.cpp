@@ -5,6 +5,7 @@
 #include "app/CurveColours.h"
 #include "app/HelpWindow.h"
 #include "app/ResonanceFollower.h"
+#include "app/Schematic.h"
 #include "app/ToolTips.h"
 #include "app/WindowLayout.h"
 #include "circuit/ParameterInputs.h"
@@ -42,9 +43,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     stepper_ = std::make_unique<AnimationStepper>(controls_);
     animation_ = std::make_unique<AnimationControl>(controls_, *stepper_);
     analysis_ = std::make_unique<StaticAnalysis>(controls_, [this] { animation_->Timer1_Timer(); });
-    inputs_ = std::make_unique<ParameterInputs>(controls_, *analysis_);
+    schematic_ = std::make_unique<Schematic>(controls_);
+    Schematic* schematic = schematic_.get();
+    inputs_ = std::make_unique<ParameterInputs>(controls_, *analysis_,
+                                                [schematic](bool shown) { schematic->setCapacitorShown(shown); });
     plotter_ = std::make_unique<WaveformPlotter>(controls_, *analysis_, *stepper_);
-    switchOn_ = std::make_unique<SwitchOnMode>(controls_);
+    switchOn_ = std::make_unique<SwitchOnMode>(controls_, [schematic](bool shown) { schematic->setCoilShown(shown); });
     colours_ = std::make_unique<CurveColours>(controls_);
     wireEvents(); // after the initial values, so creating the controls raises no event
     installToolTips(controls_);

@@ -11,6 +11,7 @@ class AnimationStepper;
 class CurveColours;
 class ParameterInputs;
 class ResonanceFollower;
+class Schematic;
 class StaticAnalysis;
 class SwitchOnMode;
 class WaveformPlotter;
@@ -35,6 +36,7 @@ public:
     AnimationStepper& animationStepper() { return *stepper_; }
     AnimationControl& animationControl() { return *animation_; }
     WaveformPlotter& plotter() { return *plotter_; }
+    Schematic& schematic() { return *schematic_; }
 
 private:
     void wireEvents();
@@ -43,6 +45,7 @@ private:
     std::unique_ptr<AnimationStepper> stepper_;
     std::unique_ptr<AnimationControl> animation_;
     std::unique_ptr<StaticAnalysis> analysis_;
+    std::unique_ptr<Schematic> schematic_;
     std::unique_ptr<ParameterInputs> inputs_;
     std::unique_ptr<WaveformPlotter> plotter_;
     std::unique_ptr<SwitchOnMode> switchOn_;

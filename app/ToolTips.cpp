@@ -5,6 +5,7 @@
 #include "circuit/GermanNumber.h"
 #include "circuit/InputWait.h"
 #include "ui/ColourButton.h"
+#include "ui/Curves.h"
 #include "ui/DrawingSurface.h"
 #include "ui/InputState.h"
 #include "ui/ResultLabel.h"
@@ -166,13 +167,11 @@ void installOptionTips(const Controls& c)
                            QStringLiteral("\nBezogen auf Û; nur mit eingebautem Kondensator.") + locked);
     describe(c.Check7, curveOn.arg(c.Check7->text(), phasor) + QStringLiteral("\nBezogen auf Û.") + locked);
 
-    const std::pair<QCheckBox*, ui::ColourButton*> curves[] = {{c.Check2, c.Command2}, {c.Check3, c.Command3},
-                                                               {c.Check4, c.Command4}, {c.Check5, c.Command5},
-                                                               {c.Check6, c.Command6}, {c.Check7, c.Command7}};
-    for (const auto& [check, colour] : curves)
-        describe(colour, QStringLiteral("Farbe der Kurve „%1“ wählen.\nDie neue Farbe gilt für alle Punkte, die "
-                                        "danach gezeichnet werden%2.")
-                             .arg(check->text(), colour == c.Command4 ? QString() : QStringLiteral(", und für ihren Zeiger")));
+    for (const CurveControls& curve : curvesOf(c))
+        describe(curve.colour, QStringLiteral("Farbe der Kurve „%1“ wählen.\nDie neue Farbe gilt für alle Punkte, die "
+                                              "danach gezeichnet werden%2.")
+                                   .arg(curve.check->text(),
+                                        curve.phasor ? QStringLiteral(", und für ihren Zeiger") : QString()));
 
     describe(c.Check8, QStringLiteral("Zeigt, was im Moment des Einschaltens geschieht: die Quelle wird bei der "
                                       "gewählten Phase an Widerstand und ungeladenen Kondensator gelegt.\n"

@@ -4,6 +4,7 @@
 #include "app/Version.h"
 
 #include "ui/ColourButton.h"
+#include "ui/Curves.h"
 #include "ui/DrawingSurface.h"
 #include "ui/FrameCaptionStyle.h"
 #include "ui/GroupFrame.h"
@@ -305,12 +306,8 @@ void nameForScreenReaders(const Controls& controls)
     name(controls.Command8, QStringLiteral("CLS"));
     name(controls.Picture1, QStringLiteral("Kurvendiagramm"));
     name(controls.Picture2, QStringLiteral("Zeigerdiagramm"));
-    const std::pair<QCheckBox*, ui::ColourButton*> curves[] = {
-        {controls.Check2, controls.Command2}, {controls.Check3, controls.Command3},
-        {controls.Check4, controls.Command4}, {controls.Check5, controls.Command5},
-        {controls.Check6, controls.Command6}, {controls.Check7, controls.Command7}};
-    for (const auto& [check, colour] : curves)
-        name(colour, QStringLiteral("Farbe: ") + check->text());
+    for (const CurveControls& curve : curvesOf(controls))
+        name(curve.colour, QStringLiteral("Farbe: ") + curve.check->text());
     name(controls.Check8, controls.Check8->text());
     name(controls.Check10, controls.Check10->text());
 }
@@ -341,7 +338,7 @@ Controls buildControls(QWidget* form)
     controls.Timer1->setInterval(100);
 
     buildCircuitInputs(controls);
-    buildSchematic(controls);
+    Schematic::build(controls);
     buildStaticData(controls);
     buildPhasorGroup(controls);
     buildCurveChoice(controls);

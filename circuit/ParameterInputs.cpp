@@ -2,36 +2,28 @@
 
 #include "circuit/Acceptance.h"
 #include "circuit/StaticAnalysis.h"
-#include "ui/LineElement.h"
+#include "ui/ControlValues.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 
-ParameterInputs::ParameterInputs(const Controls& controls, StaticAnalysis& analysis)
-    : controls_(controls), analysis_(analysis)
+ParameterInputs::ParameterInputs(const Controls& controls, StaticAnalysis& analysis,
+                                 std::function<void(bool)> showCapacitor)
+    : controls_(controls), analysis_(analysis), showCapacitor_(std::move(showCapacitor))
 {
 }
-
-namespace {
-
-std::u16string_view viewOf(const QString& text)
-{
-    return {reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())};
-}
-
-} // namespace
 
 void ParameterInputs::recomputeIfWholeNonZero(const QLineEdit* field)
 {
     const QString text = field->text();
-    if (circuit::acceptsWholeNonZero(viewOf(text)))
+    if (circuit::acceptsWholeNonZero(utf16View(text)))
         analysis_.CalcStaticData();
 }
 
 void ParameterInputs::recomputeIfNonEmpty(const QLineEdit* field)
 {
     const QString text = field->text();
-    if (circuit::acceptsNonEmpty(viewOf(text)))
+    if (circuit::acceptsNonEmpty(utf16View(text)))
         analysis_.CalcStaticData();
 }
 
@@ -43,17 +35,8 @@ void ParameterInputs::c_Change() { recomputeIfNonEmpty(controls_.c); }
 
 void ParameterInputs::Check1_Click()
 {
-    if (!controls_.Check1->isChecked()) {
-        controls_.c->setEnabled(false);
-        controls_.Line[6]->setVisible(false);
-        controls_.Line[7]->setVisible(false);
-        controls_.Line[38]->setVisible(true);
-    }
-    if (controls_.Check1->isChecked()) {
-        controls_.c->setEnabled(true);
-        controls_.Line[6]->setVisible(true);
-        controls_.Line[7]->setVisible(true);
-        controls_.Line[38]->setVisible(false);
-    }
+    const bool builtIn = controls_.Check1->isChecked();
+    controls_.c->setEnabled(builtIn);
+    showCapacitor_(builtIn);
     analysis_.CalcStaticData();
 }

@@ -2,13 +2,16 @@
 
 #include "ui/Controls.h"
 
+#include <functional>
+
 class StaticAnalysis;
 
 // The circuit inputs: each change of a field's text recomputes when the text is worth it,
 // and the capacitor box builds the capacitor in or out and always recomputes.
 class ParameterInputs {
 public:
-    ParameterInputs(const Controls& controls, StaticAnalysis& analysis);
+    // `showCapacitor` draws the capacitor in the schematic, or the wire that bridges it.
+    ParameterInputs(const Controls& controls, StaticAnalysis& analysis, std::function<void(bool)> showCapacitor);
 
     void u_Change();
     void f_Change();
@@ -23,4 +26,5 @@ private:
 
     const Controls& controls_;
     StaticAnalysis& analysis_;
+    std::function<void(bool)> showCapacitor_;
 };

@@ -43,8 +43,9 @@ void StaticAnalysis::CalcStaticData()
 void StaticAnalysis::computeAndWrite()
 {
     const double sqrt2 = std::sqrt(2.0);
-    controls_.ueff->setText(controls_.u->text());
-    const double u = requiredNumber(controls_.u);
+    const QString uText = controls_.u->text();
+    controls_.ueff->setText(uText);
+    const double u = requiredNumber(uText);
     controls_.udach->setText(textOf(mul(u, sqrt2)));
 
     if (controls_.Check1->isChecked()) {

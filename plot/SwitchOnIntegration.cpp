@@ -2,6 +2,7 @@
 
 #include "circuit/AcFormulas.h"
 #include "circuit/CheckedMath.h"
+#include "plot/TimeAxis.h"
 
 #include <cmath>
 
@@ -9,10 +10,11 @@ namespace plot {
 
 using namespace circuit::checked;
 using circuit::kPi;
+using namespace timeaxis;
 
 double sourceSine(double phase0Degrees, double periods, double n)
 {
-    return std::sin(add(div(mul(phase0Degrees, kPi), 180.0), mul(periods, div(n, kPhaseDivisor))));
+    return std::sin(add(div(mul(phase0Degrees, kPi), 180.0), sourcePhase(periods, n)));
 }
 
 double nextCharge(double charge, double periods, double current, double f)
@@ -25,7 +27,7 @@ double nextCurrent(double uPeak, double sine, double charge, double c, double r)
     return div(sub(mul(uPeak, sine), div(charge, c)), r);
 }
 
-double voltageY(double sine) { return sub(kZeroLine, mul(kVoltageScale, sine)); }
+double voltageY(double sine) { return sub(kZeroLine, mul(kFullScale, sine)); }
 
 double currentY(double current, double iPeak) { return sub(kZeroLine, mul(kCurrentScale, div(current, iPeak))); }
 

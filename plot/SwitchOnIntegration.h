@@ -5,12 +5,7 @@
 // operation is checked and throws circuit::CalcError.
 namespace plot {
 
-inline constexpr double kSteps = 5000.0;          // steps per plot and divisor of Δt
-inline constexpr double kPhaseDivisor = 785.3981635;
-inline constexpr double kZeroLine = 1400.0;
-inline constexpr double kVoltageScale = 1400.0;
-inline constexpr double kCurrentScale = 1100.0;
-inline constexpr double kPowerScale = 1500.0;
+// Steps and scales are those of the time axis (plot/TimeAxis.h).
 
 // sin(φ0 · 3.141592654 / 180 + P · (n / 785.3981635))
 double sourceSine(double phase0Degrees, double periods, double n);

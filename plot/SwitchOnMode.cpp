@@ -2,14 +2,16 @@
 
 #include "ui/ControlValues.h"
 #include "ui/Dialogs.h"
-#include "ui/LineElement.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
-SwitchOnMode::SwitchOnMode(const Controls& controls) : controls_(controls) {}
+SwitchOnMode::SwitchOnMode(const Controls& controls, std::function<void(bool)> showCoil)
+    : controls_(controls), showCoil_(std::move(showCoil))
+{
+}
 
 void SwitchOnMode::Check8_Click()
 {
@@ -19,23 +21,15 @@ void SwitchOnMode::Check8_Click()
         leave();
 }
 
-// The meander and its core bar, in ascending order.
-void SwitchOnMode::setCoilShown(bool shown)
-{
-    for (int number = 11; number <= 26; ++number)
-        controls_.Line[number]->setVisible(shown);
-}
-
 void SwitchOnMode::enter()
 {
     controls_.Check5->setEnabled(false);
     controls_.Check6->setEnabled(false);
     controls_.Check7->setEnabled(false);
-    controls_.Line[36]->setVisible(true);
     controls_.Label[6]->setVisible(false);
     controls_.Label[7]->setVisible(false);
     controls_.l->setVisible(false);
-    setCoilShown(false);
+    showCoil_(false);
     controls_.phaseein->setEnabled(true);
     controls_.l->setEnabled(false);
 
@@ -57,11 +51,10 @@ void SwitchOnMode::enter()
 
 void SwitchOnMode::leave()
 {
-    controls_.Line[36]->setVisible(false);
     controls_.Label[6]->setVisible(true);
     controls_.Label[7]->setVisible(true);
     controls_.l->setVisible(true);
-    setCoilShown(true);
+    showCoil_(true);
     controls_.Check5->setEnabled(true);
     controls_.Check6->setEnabled(true);
     controls_.l->setEnabled(true);

@@ -2,19 +2,22 @@
 
 #include "ui/Controls.h"
 
+#include <functional>
+
 // The switch-on mode: takes the coil out of the circuit (schematic, inputs, L = 0),
 // disables the component voltages and enables the switch-on phase; leaving restores the
 // schematic and the inputs, but not the former inductance.
 class SwitchOnMode {
 public:
-    explicit SwitchOnMode(const Controls& controls);
+    // `showCoil` draws the coil in the schematic, or the wire that replaces it.
+    SwitchOnMode(const Controls& controls, std::function<void(bool)> showCoil);
 
     void Check8_Click();
 
 private:
     void enter();
     void leave();
-    void setCoilShown(bool shown);
 
     const Controls& controls_;
+    std::function<void(bool)> showCoil_;
 };

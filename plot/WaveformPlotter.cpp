@@ -1,13 +1,15 @@
 #include "plot/WaveformPlotter.h"
 
 #include "animation/AnimationStepper.h"
-#include "ui/ControlValues.h"
 #include "circuit/CalcError.h"
 #include "circuit/CheckedMath.h"
 #include "circuit/Rounding.h"
 #include "circuit/StaticAnalysis.h"
 #include "plot/SwitchOnIntegration.h"
+#include "plot/TimeAxis.h"
 #include "ui/ColourButton.h"
+#include "ui/ControlValues.h"
+#include "ui/Curves.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
 #include "ui/LineElement.h"
@@ -29,27 +31,6 @@ void showPlotError(QWidget* parent)
                                    "Bitte überprüfen Sie Ihre Eingaben."),
                     QStringLiteral("Fehler!"), ui::MessageIcon::Critical);
 }
-
-// An input of the switch-on plot, read from its control where it is first needed. Nothing
-// can change it while the plot runs, so one reading serves all 5000 steps.
-template <typename Control>
-class Input {
-public:
-    explicit Input(const Control* control) : control_(control) {}
-    double operator()()
-    {
-        if (!read_) {
-            value_ = requiredNumber(control_);
-            read_ = true;
-        }
-        return value_;
-    }
-
-private:
-    const Control* control_;
-    bool read_ = false;
-    double value_ = 0.0;
-};
 
 } // namespace
 
@@ -79,18 +60,19 @@ void WaveformPlotter::Command1_Click()
 
 void WaveformPlotter::steadyStatePlot()
 {
-    for (auto [box, line] : {std::pair{controls_.Check2, controls_.lu},
-                             {controls_.Check3, controls_.li},
-                             {controls_.Check5, controls_.lur},
-                             {controls_.Check6, controls_.luc},
-                             {controls_.Check7, controls_.lul}})
-        line->setVisible(box->isChecked());
+    for (const CurveControls& curve : curvesOf(controls_)) {
+        if (curve.phasor)
+            curve.phasor->setVisible(curve.check->isChecked());
+    }
+    // Nothing changes the controls while the plot runs: one reading of the inputs serves
+    // all 5000 steps.
+    StepInputs inputs(controls_);
     schritt = 1;
-    while (schritt <= kSteps) {
+    while (schritt <= timeaxis::kSteps) {
         const qint16 step = qint16(circuit::roundWholeHalfEven(schritt));
         // The first failing step has shown its message; a cause that every step meets
         // would otherwise show it 5000 times.
-        if (!stepper_.AnimationStep(step))
+        if (!stepper_.AnimationStep(step, inputs))
             return;
         schritt = add(schritt, 1.0);
     }
@@ -98,25 +80,29 @@ void WaveformPlotter::steadyStatePlot()
 
 void WaveformPlotter::switchOnPlot()
 {
-    Input periods(controls_.perioden), phase0(controls_.phaseein), f(controls_.f), r(controls_.r),
+    // Each input is read where it is first needed; one reading serves all 5000 steps.
+    NumberInput periods(controls_.perioden), phase0(controls_.phaseein), f(controls_.f), r(controls_.r),
         capacitance(controls_.c);
-    Input uPeak(controls_.udach), iPeak(controls_.idach), phi(controls_.phi);
+    NumberInput uPeak(controls_.udach), iPeak(controls_.idach), phi(controls_.phi);
+    const CurveControls voltage = curveOf(controls_, Curve::AppliedVoltage);
+    const CurveControls current = curveOf(controls_, Curve::Current);
+    const CurveControls power = curveOf(controls_, Curve::Power);
     ladung = 0;
     strom = 0;
     schritt = 1;
-    while (schritt <= kSteps) {
+    while (schritt <= timeaxis::kSteps) {
         const double n = schritt;
-        const float x = toSingle(add(n, 120.0));
+        const float x = toSingle(timeaxis::pointX(n));
         sinus = sourceSine(phase0(), periods(), n);
-        if (controls_.Check2->isChecked())
-            controls_.Picture1->pset(x, toSingle(voltageY(sinus)), controls_.Command2->backColour().rgb());
+        if (voltage.check->isChecked())
+            controls_.Picture1->pset(x, toSingle(voltageY(sinus)), voltage.colour->backColour().rgb());
         ladung = nextCharge(ladung, periods(), strom, f());
         strom = nextCurrent(uPeak(), sinus, ladung, capacitance(), r());
-        if (controls_.Check3->isChecked())
-            controls_.Picture1->pset(x, toSingle(currentY(strom, iPeak())), controls_.Command3->backColour().rgb());
-        if (controls_.Check4->isChecked())
+        if (current.check->isChecked())
+            controls_.Picture1->pset(x, toSingle(currentY(strom, iPeak())), current.colour->backColour().rgb());
+        if (power.check->isChecked())
             controls_.Picture1->pset(x, toSingle(powerY(uPeak(), sinus, strom, r(), phi())),
-                                     controls_.Command4->backColour().rgb());
+                                     power.colour->backColour().rgb());
         if (controls_.Check9->isChecked())
             controls_.Picture1->refresh();
         schritt = add(schritt, 1.0);

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <QColorDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -37,6 +38,18 @@ QStringList DialogRecorder::texts() const
 }
 
 LoadedWindow::LoadedWindow() : c(form.controls()) { form.Form_Load(); }
+
+ShownWindow::ShownWindow()
+{
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        qWarning("window not exposed");
+}
+
+QStringList captions(const Controls& c)
+{
+    return {c.ueff->text(), c.udach->text(), c.phi->text(), c.z->text(), c.ieff->text(), c.idach->text()};
+}
 
 void typeInto(QWidget* field, const QString& text)
 {

@@ -30,12 +30,30 @@ private:
     int open_ = 0;
 };
 
+// The step counter of the animation timer, as the window's Qt property shows it.
+inline int taktOf(const Form1& form) { return form.property("takt").toInt(); }
+
 // A window fresh from start-up, not shown.
 struct LoadedWindow {
     LoadedWindow();
     Form1 form;
     const Controls& c;
+
+    // The window's member variables, read through its Qt properties.
+    int takt() const { return taktOf(form); }
+    bool rechenfehler() const { return form.property("rechenfehler").toBool(); }
 };
+
+// A window fresh from start-up, then shown: its drawing surfaces have their images and a
+// refresh repaints.
+struct ShownWindow : LoadedWindow {
+    ShownWindow();
+    WaveformPlotter& plotter() { return form.plotter(); }
+};
+
+// The six result captions in the order the static analysis writes them: ueff, udach, phi,
+// z, ieff, idach.
+QStringList captions(const Controls& c);
 
 // Replaces the whole text of a field as a user would: select all, then type each character.
 void typeInto(QWidget* field, const QString& text);

@@ -103,18 +103,6 @@ void append(QLineEdit* field, QChar character)
     QTest::keyClick(field, character.toLatin1());
 }
 
-// A window fresh from start-up, then shown: its surfaces have their images.
-struct ShownWindow : LoadedWindow {
-    ShownWindow()
-    {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            qWarning("window not exposed");
-    }
-};
-
-int taktOf(const Form1& form) { return form.property("takt").toInt(); }
-
 void verifyStepMessage(const ui::Message& message)
 {
     QCOMPARE(message.text, kStepError);

@@ -4,6 +4,7 @@
 
 #include "animation/AnimationControl.h"
 #include "ui/ColourButton.h"
+#include "ui/Curves.h"
 #include "ui/DrawingSurface.h"
 #include "ui/LineElement.h"
 #include "ui/ShapeElement.h"
@@ -136,6 +137,32 @@ QVariantList elementsOf(Form1& form)
 class ColoursTest : public QObject {
     Q_OBJECT
 private slots:
+    // The one list of the curves pairs each check box with the colour button on its row of
+    // "Visualisierung" and, but for the power, with the phasor that a confirmed colour of
+    // that button colours.
+    void curvesPairEachBoxWithTheButtonBesideIt()
+    {
+        DialogRecorder dialogs;
+        LoadedWindow w;
+        int phasors = 0;
+        for (const CurveControls& curve : curvesOf(w.c)) {
+            QCOMPARE(curve.colour->parentWidget(), curve.check->parentWidget());
+            QCOMPARE(curve.colour->y(), curve.check->y());
+            QVERIFY(curve.colour->x() > curve.check->x());
+            QCOMPARE(curve.colour->accessibleName(), QStringLiteral("Farbe: ") + curve.check->text());
+            QCOMPARE(curveOf(w.c, curve.curve).check, curve.check);
+            const QColor chosen(10, 20, 30 + 10 * phasors);
+            dialogs.colourAnswers.push_back(chosen);
+            curve.colour->click();
+            QCOMPARE(curve.colour->backColour(), chosen);
+            if (curve.phasor) {
+                QCOMPARE(curve.phasor->colour(), chosen);
+                ++phasors;
+            }
+        }
+        QCOMPARE(phasors, 5);
+    }
+
     void eachButtonColoursItsCurve_data()
     {
         QTest::addColumn<QString>("buttonName");

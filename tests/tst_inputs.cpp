@@ -19,15 +19,6 @@ namespace {
 const QString kCalcErrorText =
     QStringLiteral("Es ist ein Fehler in der Rechung aufgetreten. Möglicherweise Division durch 0.");
 
-int takt(const LoadedWindow& w) { return w.form.property("takt").toInt(); }
-bool rechenfehler(const LoadedWindow& w) { return w.form.property("rechenfehler").toBool(); }
-
-QStringList captions(const LoadedWindow& w)
-{
-    return {w.c.ueff->text(), w.c.udach->text(), w.c.phi->text(),
-            w.c.z->text(),    w.c.ieff->text(),  w.c.idach->text()};
-}
-
 QLineEdit* fieldNamed(const LoadedWindow& w, const QString& name)
 {
     auto* field = w.form.findChild<QLineEdit*>(name);
@@ -219,10 +210,10 @@ void InputsTest::handlerRecomputesExactlyWhenAccepted()
     QFETCH(bool, recomputes);
     DialogRecorder dialogs;
     LoadedWindow w;
-    const QStringList before = captions(w);
+    const QStringList before = captions(w.c);
     fieldNamed(w, field)->setText(text);
-    QCOMPARE(takt(w), recomputes ? 2 : 1);
-    QCOMPARE(captions(w) != before, recomputes);
+    QCOMPARE(w.takt(), recomputes ? 2 : 1);
+    QCOMPARE(captions(w.c) != before, recomputes);
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -242,27 +233,27 @@ void InputsTest::erasingHundredCharacterByCharacter()
     QLineEdit* edit = fieldNamed(w, field);
     if (edit->text() != "100")
         edit->setText("100");
-    int steps = takt(w);
+    int steps = w.takt();
     QTest::keyClick(edit, Qt::Key_End);
 
     Circuit k;
     for (const double remaining : {10.0, 1.0}) {
         QTest::keyClick(edit, Qt::Key_Backspace);
         QCOMPARE(edit->text(), QString::number(remaining));
-        QCOMPARE(takt(w), ++steps);
+        QCOMPARE(w.takt(), ++steps);
         setParameter(k, field, remaining);
         compareCaptions(w, k);
         if (field == "u")
             QCOMPARE(w.c.ueff->text(), edit->text());
     }
 
-    const QStringList lastResults = captions(w);
+    const QStringList lastResults = captions(w.c);
     QTest::keyClick(edit, Qt::Key_Backspace);
     QCOMPARE(edit->text(), QString());
-    QCOMPARE(takt(w), steps);
-    QCOMPARE(captions(w), lastResults);
+    QCOMPARE(w.takt(), steps);
+    QCOMPARE(captions(w.c), lastResults);
     QVERIFY(dialogs.messages.empty());
-    QVERIFY(!rechenfehler(w));
+    QVERIFY(!w.rechenfehler());
 }
 
 void InputsTest::typingZeroPointFiveWaitsForMoreDigits_data()
@@ -279,13 +270,13 @@ void InputsTest::typingZeroPointFiveWaitsForMoreDigits()
     DialogRecorder dialogs;
     LoadedWindow w;
     QLineEdit* edit = fieldNamed(w, field);
-    const QStringList initialResults = captions(w);
+    const QStringList initialResults = captions(w.c);
 
     edit->selectAll();
     for (const QChar ch : QStringLiteral("0,5")) {
         QTest::keyClicks(edit, QString(ch));
-        QCOMPARE(takt(w), 1);
-        QCOMPARE(captions(w), initialResults);
+        QCOMPARE(w.takt(), 1);
+        QCOMPARE(captions(w.c), initialResults);
     }
     QCOMPARE(edit->text(), QStringLiteral("0,5"));
 
@@ -293,7 +284,7 @@ void InputsTest::typingZeroPointFiveWaitsForMoreDigits()
     QTest::keyClick(w.c.l, Qt::Key_End);
     QTest::keyClicks(w.c.l, "5");
     QCOMPARE(w.c.l->text(), QStringLiteral("0,15"));
-    QCOMPARE(takt(w), 2);
+    QCOMPARE(w.takt(), 2);
     Circuit k;
     k.l = 0.15;
     setParameter(k, field, 0.5);
@@ -306,16 +297,16 @@ void InputsTest::negativeResistanceIsAccepted()
 {
     DialogRecorder dialogs;
     LoadedWindow w;
-    const QStringList initialResults = captions(w);
+    const QStringList initialResults = captions(w.c);
     w.c.r->selectAll();
     for (const QChar ch : QStringLiteral("-0,")) {
         QTest::keyClicks(w.c.r, QString(ch));
-        QCOMPARE(takt(w), 1);
-        QCOMPARE(captions(w), initialResults);
+        QCOMPARE(w.takt(), 1);
+        QCOMPARE(captions(w.c), initialResults);
     }
     QTest::keyClicks(w.c.r, "5");
     QCOMPARE(w.c.r->text(), QStringLiteral("-0,5"));
-    QCOMPARE(takt(w), 2);
+    QCOMPARE(w.takt(), 2);
     Circuit k;
     k.r = -0.5;
     compareCaptions(w, k);
@@ -337,23 +328,23 @@ void InputsTest::lettersInVoltageFrequencyResistanceDoNothing()
     DialogRecorder dialogs;
     LoadedWindow w;
     QLineEdit* edit = fieldNamed(w, field);
-    const QStringList initialResults = captions(w);
+    const QStringList initialResults = captions(w.c);
     edit->selectAll();
     for (const QChar ch : QStringLiteral("abc")) {
         QTest::keyClicks(edit, QString(ch));
-        QCOMPARE(takt(w), 1);
-        QCOMPARE(captions(w), initialResults);
+        QCOMPARE(w.takt(), 1);
+        QCOMPARE(captions(w.c), initialResults);
         QVERIFY(dialogs.messages.empty());
     }
     QCOMPARE(edit->text(), QStringLiteral("abc"));
-    QVERIFY(!rechenfehler(w));
+    QVERIFY(!w.rechenfehler());
 
     // The letters stay; the next run that another input starts trips over them.
     QTest::keyClick(w.c.l, Qt::Key_End);
     QTest::keyClicks(w.c.l, "5");
     QCOMPARE(dialogs.texts(), QStringList{kCalcErrorText});
-    QCOMPARE(takt(w), 1);
-    QVERIFY(rechenfehler(w));
+    QCOMPARE(w.takt(), 1);
+    QVERIFY(w.rechenfehler());
     QCOMPARE(w.c.ueff->text(), w.c.u->text());
 }
 
@@ -378,7 +369,7 @@ void InputsTest::unreadableInductanceOrCapacitanceReportedAtOnce()
     DialogRecorder dialogs;
     LoadedWindow w;
     QLineEdit* edit = fieldNamed(w, field);
-    const QStringList initialResults = captions(w);
+    const QStringList initialResults = captions(w.c);
 
     edit->selectAll();
     int typedSoFar = 0;
@@ -390,11 +381,11 @@ void InputsTest::unreadableInductanceOrCapacitanceReportedAtOnce()
         QCOMPARE(message.text, kCalcErrorText);
         QCOMPARE(message.title, QStringLiteral("Fehler!"));
         QVERIFY(message.icon == ui::MessageIcon::Critical);
-        QCOMPARE(takt(w), 1);
-        QVERIFY(rechenfehler(w));
+        QCOMPARE(w.takt(), 1);
+        QVERIFY(w.rechenfehler());
     }
     QCOMPARE(edit->text(), typed);
-    QCOMPARE(captions(w), initialResults); // ueff and udach rewritten with the same u
+    QCOMPARE(captions(w.c), initialResults); // ueff and udach rewritten with the same u
 }
 
 void InputsTest::inductanceZeroIsCoilFreeCircuit_data()
@@ -413,7 +404,7 @@ void InputsTest::inductanceZeroIsCoilFreeCircuit()
         typeInto(w.c.l, "0");
     else
         w.c.l->setText("0");
-    QCOMPARE(takt(w), 2);
+    QCOMPARE(w.takt(), 2);
     QCOMPARE(w.c.phi->text(), QStringLiteral("-72,5594"));
     QCOMPARE(w.c.z->text(), QStringLiteral("333,6483"));
     QCOMPARE(w.c.ieff->text(), QStringLiteral("0,02997"));
@@ -447,8 +438,9 @@ void InputsTest::capacitorOutAndInAgain()
     QVERIFY(!w.c.Line[6]->isVisible());
     QVERIFY(!w.c.Line[7]->isVisible());
     QVERIFY(w.c.Line[38]->isVisible());
-    QCOMPARE(takt(w), 2);
-    QCOMPARE(captions(w), (QStringList{"10", "14,142135623731", "17,4405944903738", "104,8187", "0,0954", "0,13492"}));
+    QCOMPARE(w.takt(), 2);
+    QCOMPARE(captions(w.c),
+             (QStringList{"10", "14,142135623731", "17,4405944903738", "104,8187", "0,0954", "0,13492"}));
 
     setBuiltIn(true);
     QVERIFY(w.c.c->isEnabled());
@@ -456,8 +448,8 @@ void InputsTest::capacitorOutAndInAgain()
     QVERIFY(w.c.Line[6]->isVisible());
     QVERIFY(w.c.Line[7]->isVisible());
     QVERIFY(!w.c.Line[38]->isVisible());
-    QCOMPARE(takt(w), 3);
-    QCOMPARE(captions(w), (QStringList{"10", "14,142135623731", "-70,7834", "303,8226", "0,03291", "0,04654"}));
+    QCOMPARE(w.takt(), 3);
+    QCOMPARE(captions(w.c), (QStringList{"10", "14,142135623731", "-70,7834", "303,8226", "0,03291", "0,04654"}));
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -484,7 +476,7 @@ void InputsTest::capacitorInAgainUsesTheKeptCapacitance()
     w.c.Check1->click();
     k.capacitor = true;
     compareCaptions(w, k);
-    QCOMPARE(takt(w), 4);
+    QCOMPARE(w.takt(), 4);
     QVERIFY(dialogs.messages.empty());
 }
 

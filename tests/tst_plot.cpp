@@ -35,18 +35,6 @@ constexpr double kPi = 3.141592654;
 using Pixel = std::pair<int, int>;           // column, row of Picture1's image
 using Picture = std::map<Pixel, QRgb>;       // every pixel that is not background
 
-// A shown window: its drawing surfaces have their images and a refresh repaints.
-struct ShownWindow : LoadedWindow {
-    ShownWindow()
-    {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            qWarning("window not exposed");
-    }
-    WaveformPlotter& plotter() { return form.plotter(); }
-    int takt() { return form.property("takt").toInt(); }
-};
-
 double number(const QString& text)
 {
     bool ok = false;

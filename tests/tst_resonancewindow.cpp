@@ -40,8 +40,8 @@ double readNumber(const QString& text)
 }
 
 // A loaded main window, shown and active, as a user has it.
-struct ShownWindow : LoadedWindow {
-    ShownWindow()
+struct ResonanceTestWindow : LoadedWindow {
+    ResonanceTestWindow()
     {
         form.show();
         form.activateWindow();
@@ -141,7 +141,7 @@ private slots:
 void ResonanceWindowTest::f2OpensAndEscapeCloses()
 {
     DialogRecorder dialogs;
-    ShownWindow w;
+    ResonanceTestWindow w;
     QVERIFY(!w.resonance()); // made when first wanted
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w.form, Qt::Key_F2);
     ResonanceWindow* window = w.resonance();
@@ -168,7 +168,7 @@ void ResonanceWindowTest::f2OpensAndEscapeCloses()
 void ResonanceWindowTest::closingChangesNothingElse()
 {
     DialogRecorder dialogs;
-    ShownWindow w;
+    ResonanceTestWindow w;
     const QStringList before = {w.c.ueff->text(), w.c.ieff->text(), w.c.z->text(), w.c.phi->text(), w.c.l->text()};
     const int takt = w.form.property("takt").toInt();
     w.open()->close();
@@ -192,7 +192,7 @@ void ResonanceWindowTest::contextMenusOpenIt()
 {
     DialogRecorder dialogs;
     QFETCH(QString, frame);
-    ShownWindow w;
+    ResonanceTestWindow w;
     auto* group = w.form.findChild<ui::GroupFrame*>(frame);
     const QStringList entries = chooseFromContextMenu(group, emptyPointOf(group), QStringLiteral("Resonanz und Leistung …"));
     QVERIFY2(entries.contains(QStringLiteral("Resonanz und Leistung …")), qPrintable(entries.join(u'|')));
@@ -203,7 +203,7 @@ void ResonanceWindowTest::contextMenusOpenIt()
 void ResonanceWindowTest::creditsNameF2()
 {
     DialogRecorder dialogs;
-    ShownWindow w;
+    ResonanceTestWindow w;
     QVERIFY(w.c.Label[31]->text().contains(QStringLiteral("F2")));
     // The caption fits its box.
     QVERIFY(w.c.Label[31]->fontMetrics().horizontalAdvance(w.c.Label[31]->text()) <= w.c.Label[31]->width());
@@ -213,7 +213,7 @@ void ResonanceWindowTest::creditsNameF2()
 void ResonanceWindowTest::showsTheInitialCircuit()
 {
     DialogRecorder dialogs;
-    ShownWindow w;
+    ResonanceTestWindow w;
     w.open();
     QCOMPARE(w.value("resonanceF0"), QStringLiteral("159,15"));
     QCOMPARE(w.value("resonanceQuality"), QStringLiteral("1"));
@@ -235,7 +235,7 @@ void ResonanceWindowTest::showsTheInitialCircuit()
 void ResonanceWindowTest::followsEditsCheck1AndTheSwitchOnMode()
 {
     DialogRecorder dialogs;
-    ShownWindow w;
+    ResonanceTestWindow w;
     w.open();
     typeInto(w.c.l, QStringLiteral("0,2")); // f₀ = 1/(2π√(2·10⁻⁶))
     QCOMPARE(w.value("resonanceF0"), QStringLiteral("112,54"));
@@ -281,7 +281,7 @@ void ResonanceWindowTest::presentFrequencyEqualsTheCaptions()
 {
     QFETCH(QStringList, edits);
     DialogRecorder dialogs;
-    ShownWindow w;
+    ResonanceTestWindow w;
     w.open();
     apply(w.c, edits);
     auto agrees = [](const QString& ours, const QString& caption, double captionHalfUnit) {
@@ -337,12 +337,12 @@ void ResonanceWindowTest::soundInEveryCase()
     QStringList withoutWindow;
     {
         DialogRecorder dialogs;
-        ShownWindow w;
+        ResonanceTestWindow w;
         apply(w.c, edits);
         withoutWindow = dialogs.texts();
     }
     DialogRecorder dialogs;
-    ShownWindow w;
+    ResonanceTestWindow w;
     w.open();
     const auto pointsBefore = w.chart()->currentSeries()->points();
     const QString f0Before = w.value("resonanceF0");
@@ -377,7 +377,7 @@ void ResonanceWindowTest::soundInEveryCase()
 void ResonanceWindowTest::markersAndBand()
 {
     DialogRecorder dialogs;
-    ShownWindow w;
+    ResonanceTestWindow w;
     w.open();
     ui::ResonanceChart* chart = w.chart();
     const auto present = chart->presentMarker()->points();
@@ -421,7 +421,7 @@ void ResonanceWindowTest::trianglesAreDrawnToScale()
 {
     DialogRecorder dialogs;
     QFETCH(QStringList, edits);
-    ShownWindow w;
+    ResonanceTestWindow w;
     w.open();
     apply(w.c, edits);
     const auto& r = w.resonance()->result();
@@ -448,7 +448,7 @@ void ResonanceWindowTest::trianglesAreDrawnToScale()
 void ResonanceWindowTest::copiedValuesParseBack()
 {
     DialogRecorder dialogs;
-    ShownWindow w;
+    ResonanceTestWindow w;
     ResonanceWindow* window = w.open();
     QApplication::clipboard()->clear();
     ui::ResonanceChart* chart = w.chart();
@@ -473,7 +473,7 @@ void ResonanceWindowTest::copiedValuesParseBack()
 void ResonanceWindowTest::copiesThePicture()
 {
     DialogRecorder dialogs;
-    ShownWindow w;
+    ResonanceTestWindow w;
     ResonanceWindow* window = w.open();
     QApplication::clipboard()->clear();
     window->findChild<QAction*>(QStringLiteral("copyPictureAction"))->trigger();

@@ -2,6 +2,8 @@
 // drawing a closed loop whether the capacitor and the coil are in the circuit or not.
 #include "TestSupport.h"
 
+#include "app/Schematic.h"
+
 #include "ui/GroupFrame.h"
 #include "ui/LineElement.h"
 #include "ui/ShapeElement.h"
@@ -233,6 +235,8 @@ private slots:
 
     void closedLoopInEveryState_data();
     void closedLoopInEveryState();
+    void schematicShowsOnePartOrItsBridge_data();
+    void schematicShowsOnePartOrItsBridge();
     void loopCheckFindsAnOpenOrDoubledWire();
     void bridgingWiresAreDrawn_data();
     void bridgingWiresAreDrawn();
@@ -409,6 +413,43 @@ void SchematicTest::closedLoopInEveryState()
     QCOMPARE(report.components, capacitorShown ? 3 : 2);
     // Wires: 9 leads, a bridge for the capacitor when it is out, the meander or its bridge.
     QCOMPARE(report.wires, 9 + (capacitorShown ? 0 : 1) + (coilShown ? 15 : 1));
+}
+
+// The schematic alone decides which wires draw the capacitor and the coil: whatever it is
+// told, in whatever order and how often, the drawing stays one closed loop and no handler
+// needs to know a wire's number.
+void SchematicTest::schematicShowsOnePartOrItsBridge_data()
+{
+    QTest::addColumn<QList<bool>>("capacitor"); // setCapacitorShown, in order
+    QTest::addColumn<QList<bool>>("coil");      // setCoilShown, after those
+    QTest::newRow("as built") << QList<bool>{true} << QList<bool>{true};
+    QTest::newRow("capacitor out") << QList<bool>{false} << QList<bool>{true};
+    QTest::newRow("coil out") << QList<bool>{true} << QList<bool>{false};
+    QTest::newRow("both out") << QList<bool>{false} << QList<bool>{false};
+    QTest::newRow("out twice, then in") << QList<bool>{false, false, true} << QList<bool>{false, false, true};
+    QTest::newRow("in, out, in, out") << QList<bool>{true, false, true, false} << QList<bool>{true, false, true, false};
+}
+
+void SchematicTest::schematicShowsOnePartOrItsBridge()
+{
+    QFETCH(QList<bool>, capacitor);
+    QFETCH(QList<bool>, coil);
+    LoadedWindow w;
+    Schematic& schematic = w.form.schematic();
+    for (const bool shown : capacitor)
+        schematic.setCapacitorShown(shown);
+    for (const bool shown : coil)
+        schematic.setCoilShown(shown);
+    const bool capacitorShown = capacitor.last(), coilShown = coil.last();
+
+    const LoopReport report = checkClosedLoop(w.c);
+    QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join("; ")));
+    QCOMPARE(report.components, capacitorShown ? 3 : 2);
+    QCOMPARE(report.wires, 9 + (capacitorShown ? 0 : 1) + (coilShown ? 15 : 1));
+    // The plates and the core bar are no wires of the loop, but belong to their part.
+    QCOMPARE(w.c.Line[kLeftPlate]->isVisible(), capacitorShown);
+    QCOMPARE(w.c.Line[kRightPlate]->isVisible(), capacitorShown);
+    QCOMPARE(w.c.Line[kCoreBar]->isVisible(), coilShown);
 }
 
 // The graph check itself must see a gap and a parallel path.

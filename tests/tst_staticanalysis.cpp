@@ -22,12 +22,6 @@ namespace {
 const QString kErrorText = QStringLiteral("Es ist ein Fehler in der Rechung aufgetreten. Möglicherweise Division durch 0.");
 const QString kErrorTitle = QStringLiteral("Fehler!");
 
-// ueff, udach, phi, z, ieff, idach
-QStringList captions(const Controls& c)
-{
-    return {c.ueff->text(), c.udach->text(), c.phi->text(), c.z->text(), c.ieff->text(), c.idach->text()};
-}
-
 const QStringList kDefaultCircuit = {"10", "14,142135623731", "-70,7834", "303,8226", "0,03291", "0,04654"};
 const QStringList kCapacitorRemoved = {"10", "14,142135623731", "17,4405944903738", "104,8187", "0,0954", "0,13492"};
 const QStringList kCoilZero = {"10", "14,142135623731", "-72,5594", "333,6483", "0,02997", "0,04238"};
@@ -49,9 +43,6 @@ void apply(const Controls& c, const QStringList& edits)
         field->setText(value);
     }
 }
-
-int takt(const LoadedWindow& w) { return w.form.property("takt").toInt(); }
-bool rechenfehler(const LoadedWindow& w) { return w.form.property("rechenfehler").toBool(); }
 
 template <typename T = QObject>
 T* named(const LoadedWindow& w, const QString& name)
@@ -106,8 +97,8 @@ void StaticAnalysisTest::opensWithTheResultsOfTheDefaultCircuit()
     DialogRecorder dialogs;
     LoadedWindow w;
     QCOMPARE(captions(w.c), kDefaultCircuit);
-    QVERIFY(!rechenfehler(w));
-    QCOMPARE(takt(w), 1); // the one tick of the start-up run
+    QVERIFY(!w.rechenfehler());
+    QCOMPARE(w.takt(), 1); // the one tick of the start-up run
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -159,8 +150,8 @@ void StaticAnalysisTest::showsResults()
     apply(w.c, edits);
     QVERIFY2(dialogs.messages.empty(), qPrintable(dialogs.texts().join(QLatin1Char('\n'))));
     QCOMPARE(captions(w.c), expected);
-    QVERIFY(!rechenfehler(w));
-    QCOMPARE(takt(w), 1 + runs);
+    QVERIFY(!w.rechenfehler());
+    QCOMPARE(w.takt(), 1 + runs);
 }
 
 // ueff is the text of u as typed, blanks and all; only udach is computed from it.
@@ -249,8 +240,8 @@ void StaticAnalysisTest::failsWithOneMessage()
     LoadedWindow w;
     apply(w.c, setup);
     QVERIFY2(dialogs.messages.empty(), "the set-up itself must not fail");
-    QVERIFY(!rechenfehler(w));
-    const int taktBefore = takt(w);
+    QVERIFY(!w.rechenfehler());
+    const int taktBefore = w.takt();
 
     apply(w.c, trigger);
     QCOMPARE(dialogs.messages.size(), std::size_t(1));
@@ -258,8 +249,8 @@ void StaticAnalysisTest::failsWithOneMessage()
     QCOMPARE(dialogs.messages[0].title, kErrorTitle);
     QVERIFY(dialogs.messages[0].icon == ui::MessageIcon::Critical);
     QCOMPARE(captions(w.c), expected);
-    QVERIFY(rechenfehler(w));
-    QCOMPARE(takt(w), taktBefore); // no animation tick after a failed run
+    QVERIFY(w.rechenfehler());
+    QCOMPARE(w.takt(), taktBefore); // no animation tick after a failed run
 }
 
 // The box is shown while the run stands at its failure: the captions of the steps done are
@@ -272,7 +263,7 @@ void StaticAnalysisTest::setsTheFlagAfterTheMessageIsClosed()
     QStringList captionsWhileShown;
     ui::setMessageHandler([&](const ui::Message&) {
         ++shown;
-        flagWhileShown = rechenfehler(*window);
+        flagWhileShown = window->rechenfehler();
         captionsWhileShown = captions(window->c);
     });
     struct Reset {
@@ -288,7 +279,7 @@ void StaticAnalysisTest::setsTheFlagAfterTheMessageIsClosed()
     QCOMPARE(captionsWhileShown[0], QStringLiteral("30"));
     QCOMPARE(captionsWhileShown[1], QStringLiteral("42,4264068711929"));
     QCOMPARE(captionsWhileShown.mid(2), kDefaultCircuit.mid(2));
-    QVERIFY(rechenfehler(w));
+    QVERIFY(w.rechenfehler());
 }
 
 void StaticAnalysisTest::aLaterSuccessDoesNotClearTheFlag()
@@ -297,18 +288,18 @@ void StaticAnalysisTest::aLaterSuccessDoesNotClearTheFlag()
     LoadedWindow w;
     apply(w.c, {"l=abc"});
     QCOMPARE(dialogs.messages.size(), std::size_t(1));
-    QVERIFY(rechenfehler(w));
-    const int taktAfterFailure = takt(w);
+    QVERIFY(w.rechenfehler());
+    const int taktAfterFailure = w.takt();
 
     apply(w.c, {"l=0,1"});
     QCOMPARE(dialogs.messages.size(), std::size_t(1));
     QCOMPARE(captions(w.c), kDefaultCircuit);
-    QCOMPARE(takt(w), taktAfterFailure + 1);
-    QVERIFY(rechenfehler(w));
+    QCOMPARE(w.takt(), taktAfterFailure + 1);
+    QVERIFY(w.rechenfehler());
 
     apply(w.c, {"Check1=0", "Check1=1"});
     QCOMPARE(dialogs.messages.size(), std::size_t(1));
-    QVERIFY(rechenfehler(w));
+    QVERIFY(w.rechenfehler());
 }
 
 // ------------------------------------------------------------------------------------
@@ -318,23 +309,23 @@ void StaticAnalysisTest::ticksOnlyWithPhasorsOn()
 {
     DialogRecorder dialogs;
     LoadedWindow w;
-    QCOMPARE(takt(w), 1);
+    QCOMPARE(w.takt(), 1);
     apply(w.c, {"l=0,2"});
-    QCOMPARE(takt(w), 2);
+    QCOMPARE(w.takt(), 2);
     apply(w.c, {"l=0,1"});
-    QCOMPARE(takt(w), 3);
+    QCOMPARE(w.takt(), 3);
     QVERIFY(!w.c.Timer1->isActive());
 
     w.c.Check11->setChecked(false);
-    QCOMPARE(takt(w), 3); // the check box has no handler of its own
+    QCOMPARE(w.takt(), 3); // the check box has no handler of its own
     apply(w.c, {"l=0,2", "Check1=0", "Check1=1"});
-    QCOMPARE(takt(w), 3);
+    QCOMPARE(w.takt(), 3);
     QCOMPARE(captions(w.c)[2], QStringLiteral("-68,6235")); // the runs did happen
 
     w.c.Check11->setChecked(true);
-    QCOMPARE(takt(w), 3);
+    QCOMPARE(w.takt(), 3);
     apply(w.c, {"l=0,1"});
-    QCOMPARE(takt(w), 4);
+    QCOMPARE(w.takt(), 4);
     QCOMPARE(captions(w.c), kDefaultCircuit);
     QVERIFY(dialogs.messages.empty());
 }

@@ -22,22 +22,7 @@ const QString kCapacitorText =
 const QString kCapacitorTitle = QStringLiteral("Erst überlegen, dann klicken");
 const QString kStaticError = QStringLiteral("Es ist ein Fehler in der Rechung aufgetreten. Möglicherweise Division durch 0.");
 
-struct ShownWindow : LoadedWindow {
-    ShownWindow()
-    {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            qWarning("window not exposed");
-    }
-    int takt() { return form.property("takt").toInt(); }
-};
-
 bool shown(const ui::LineElement* line) { return line->property("visible").toBool(); }
-
-QStringList captionsOf(const Controls& c)
-{
-    return {c.ueff->text(), c.ieff->text(), c.z->text(), c.phi->text(), c.udach->text(), c.idach->text()};
-}
 
 // The controls that entering changes before it looks at the inductance, as entering leaves
 // them; an empty text when they all are so.
@@ -152,7 +137,7 @@ void SwitchOnTest::enteringWithoutInductanceRecomputesNothing()
     ShownWindow w;
     typeInto(w.c.l, QStringLiteral("0"));
     typeInto(w.c.r, QStringLiteral("0,5")); // not taken by the field: a recomputation would show it
-    const QStringList captions = captionsOf(w.c);
+    const QStringList captionsBefore = captions(w.c);
     const int takt = w.takt();
 
     w.c.Check8->click();
@@ -160,7 +145,7 @@ void SwitchOnTest::enteringWithoutInductanceRecomputesNothing()
     QCOMPARE(dialogs.texts(), QStringList());
     QCOMPARE(w.c.l->text(), QStringLiteral("0"));
     QCOMPARE(notYetEntered(w.c), QString());
-    QCOMPARE(captionsOf(w.c), captions);
+    QCOMPARE(captions(w.c), captionsBefore);
     QCOMPARE(w.takt(), takt);
 }
 
@@ -239,7 +224,7 @@ void SwitchOnTest::leavingRestoresTheSchematicButNotTheInductance()
     w.c.Check8->click();
     typeInto(w.c.phaseein, QStringLiteral("45"));
     dialogs.clear();
-    const QStringList captions = captionsOf(w.c);
+    const QStringList captionsBefore = captions(w.c);
     const int takt = w.takt();
 
     w.c.Check8->click();
@@ -249,7 +234,7 @@ void SwitchOnTest::leavingRestoresTheSchematicButNotTheInductance()
     QCOMPARE(notLeft(w.c), QString());
     QCOMPARE(w.c.l->text(), QStringLiteral("0"));
     QCOMPARE(w.c.phaseein->text(), QStringLiteral("45"));
-    QCOMPARE(captionsOf(w.c), captions);
+    QCOMPARE(captions(w.c), captionsBefore);
     QCOMPARE(w.takt(), takt);
 }
 

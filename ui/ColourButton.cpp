@@ -1,5 +1,7 @@
 #include "ui/ColourButton.h"
 
+#include "ui/OpaqueColour.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -13,8 +15,7 @@ ColourButton::ColourButton(const QString& name, const QColor& colour, QWidget* p
 
 void ColourButton::setBackColour(const QColor& colour)
 {
-    // A background colour is an opaque RGB colour.
-    const QColor rgb = colour.isValid() ? QColor(colour.rgb()) : colour_;
+    const QColor rgb = colour.isValid() ? opaqueRgb(colour) : colour_;
     if (rgb == colour_)
         return;
     colour_ = rgb;

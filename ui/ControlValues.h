@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <string_view>
 
 class QLabel;
 class QLineEdit;
@@ -11,6 +12,31 @@ class QLineEdit;
 // number rules. The throwing readers are for the computing routines, whose error blocks
 // catch circuit::CalcError.
 std::optional<double> optionalNumber(const QString& text);
-double requiredNumber(const QLineEdit* field); // throws CalcError when the text is not a number
-double requiredNumber(const QLabel* caption);  // throws CalcError when the caption is not a number
+double requiredNumber(const QString& text);    // throws CalcError when the text is not a number
+double requiredNumber(const QLineEdit* field); // the same for the field's text
+double requiredNumber(const QLabel* caption);  // the same for the caption
 QString textOf(double value);
+
+// The characters of a text as the number rules take them.
+std::u16string_view utf16View(const QString& text);
+
+// A number that a routine reads from its control the first time it needs it and then keeps:
+// nothing changes the controls while one routine runs. Throws CalcError as requiredNumber.
+template <typename Control> class NumberInput {
+public:
+    explicit NumberInput(const Control* control) : control_(control) {}
+
+    double operator()()
+    {
+        if (!read_) {
+            value_ = requiredNumber(control_);
+            read_ = true;
+        }
+        return value_;
+    }
+
+private:
+    const Control* control_;
+    bool read_ = false;
+    double value_ = 0.0;
+};

@@ -1,5 +1,7 @@
 #include "ui/Dialogs.h"
 
+#include "ui/OpaqueColour.h"
+
 #include <QColorDialog>
 #include <QMessageBox>
 
@@ -47,7 +49,7 @@ std::optional<QColor> chooseColour(QColorDialog& dialog)
     switch (dialog.exec()) {
     case QDialog::Accepted: {
         const QColor chosen = dialog.selectedColor();
-        return chosen.isValid() ? QColor(chosen.rgb()) : QColor();
+        return chosen.isValid() ? opaqueRgb(chosen) : QColor();
     }
     case QDialog::Rejected:
         return std::nullopt;

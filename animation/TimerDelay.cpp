@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "animation/TimerDelay.h"
+
+#include "circuit/Rounding.h"
+
+namespace animation {
+
+TimerDelay timerDelayFrom(double delay)
+{
+    if (!(delay > 5.0))
+        return {TimerDelay::Kind::KeepsInterval};
+    if (const auto interval = circuit::timerIntervalFrom(delay))
+        return {TimerDelay::Kind::SetsInterval, *interval};
+    return {TimerDelay::Kind::OutOfRange};
+}
+
+} // namespace animation

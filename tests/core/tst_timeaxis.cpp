@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The time axis that the plot and the animation share, and the rule by which the delay field
+// sets the animation timer.
+#include "animation/PhasorFormulas.h"
+#include "animation/TimerDelay.h"
+#include "circuit/CalcError.h"
+#include "plot/SwitchOnIntegration.h"
+#include "plot/TimeAxis.h"
+
+#include "CoreTest.h"
+
+#include <cfloat>
+#include <cmath>
+
+using animation::TimerDelay;
+
+TEST_DATA(stepsLieOnTheAxis)
+{
+    coretest::addColumn<double>("step");
+    coretest::addColumn<double>("x");
+    coretest::newRow("first") << 1.0 << 121.0;
+    coretest::newRow("middle") << 2500.0 << 2620.0;
+    coretest::newRow("last") << 5000.0 << 5120.0;
+}
+
+TEST_CASE(stepsLieOnTheAxis)
+{
+    FETCH(double, step);
+    FETCH(double, x);
+    COMPARE(timeaxis::pointX(step), x);
+    // The steady state and the switch-on plot put a step at the same x.
+    COMPARE(animation::pointX(step), x);
+}
+
+// One plot of P periods turns the source by P · 5000 / 785.3981635 radians: a little more
+// than P whole turns, because the divisor is 250 × 3.141592654 and not 5000 / 2π.
+TEST_CASE(aPlotTurnsTheSourceALittleMoreThanItsPeriods)
+{
+    const double lastPhase = timeaxis::sourcePhase(1.0, timeaxis::kSteps);
+    VERIFY(std::fabs(lastPhase - 6.366197722) < 1e-8);
+    VERIFY(lastPhase > 2.0 * M_PI);
+    COMPARE(timeaxis::sourcePhase(3.0, 785.3981635), 3.0);
+}
+
+// The animation and the switch-on plot turn the source through the same phases.
+TEST_DATA(bothPlotsShareTheSourcePhase)
+{
+    coretest::addColumn<double>("periods");
+    coretest::addColumn<double>("step");
+    for (const double periods : {1.0, 2.5, 10.0})
+        for (const double step : {1.0, 1234.0, 5000.0})
+            coretest::addRow("P %g, step %g", periods, step) << periods << step;
+}
+
+TEST_CASE(bothPlotsShareTheSourcePhase)
+{
+    FETCH(double, periods);
+    FETCH(double, step);
+    const double phase = timeaxis::sourcePhase(periods, step);
+    COMPARE(animation::stepAngle(periods, step), phase);
+    COMPARE(plot::sourceSine(0.0, periods, step), std::sin(phase));
+}
+
+TEST_CASE(sourcePhaseIsChecked) { VERIFY_THROWS_EXCEPTION(circuit::CalcError, timeaxis::sourcePhase(DBL_MAX, 5000.0)); }
+
+TEST_DATA(delaySetsTheTimer)
+{
+    coretest::addColumn<double>("delay");
+    coretest::addColumn<int>("kind"); // TimerDelay::Kind
+    coretest::addColumn<int>("interval");
+    const int keeps = int(TimerDelay::Kind::KeepsInterval), sets = int(TimerDelay::Kind::SetsInterval),
+              outOfRange = int(TimerDelay::Kind::OutOfRange);
+    coretest::newRow("0 keeps") << 0.0 << keeps << 0;
+    coretest::newRow("negative keeps") << -20.0 << keeps << 0;
+    coretest::newRow("5 keeps") << 5.0 << keeps << 0;
+    coretest::newRow("5,2 rounds to 5: out of range") << 5.2 << outOfRange << 0;
+    coretest::newRow("5,5 rounds to 6") << 5.5 << sets << 6;
+    coretest::newRow("6") << 6.0 << sets << 6;
+    coretest::newRow("10,5 to even 10") << 10.5 << sets << 10;
+    coretest::newRow("11,5 to even 12") << 11.5 << sets << 12;
+    coretest::newRow("500") << 500.0 << sets << 500;
+    coretest::newRow("beyond the slider") << 100000.0 << sets << 100000;
+    coretest::newRow("largest interval") << 2147483647.0 << sets << 2147483647;
+    coretest::newRow("beyond the timer") << 2147483647.5 << outOfRange << 0;
+    coretest::newRow("1e10") << 1e10 << outOfRange << 0;
+}
+
+TEST_CASE(delaySetsTheTimer)
+{
+    FETCH(double, delay);
+    FETCH(int, kind);
+    FETCH(int, interval);
+    const TimerDelay rule = animation::timerDelayFrom(delay);
+    COMPARE(int(rule.kind), kind);
+    if (rule.kind == TimerDelay::Kind::SetsInterval)
+        COMPARE(rule.interval, interval);
+}
