@@ -31,8 +31,11 @@ ResonanceChart::ResonanceChart(QWidget* parent) : QChartView(parent)
     setRenderHint(QPainter::Antialiasing);
     setAccessibleName(QStringLiteral("Resonanzkurve: Strom und Phase über der Frequenz"));
     auto* chart = new QChart;
-    chart->setLocale(QLocale(QLocale::German, QLocale::Germany));
-    chart->setLocalizeNumbers(true); // axis labels with a decimal comma
+    // Axis labels by the program's number rules: a decimal comma and no digit grouping.
+    QLocale german(QLocale::German, QLocale::Germany);
+    german.setNumberOptions(QLocale::OmitGroupSeparator);
+    chart->setLocale(german);
+    chart->setLocalizeNumbers(true);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setAlignment(Qt::AlignBottom);
     setChart(chart);
@@ -55,7 +58,7 @@ ResonanceChart::ResonanceChart(QWidget* parent) : QChartView(parent)
     frequencyAxis_ = new QLogValueAxis(chart);
     frequencyAxis_->setBase(10.0);
     frequencyAxis_->setTitleText(QStringLiteral("f in Hz"));
-    frequencyAxis_->setLabelFormat(QStringLiteral("%g"));
+    frequencyAxis_->setLabelFormat(QStringLiteral("%.6g")); // localised labels want a precision
     frequencyAxis_->setMinorTickCount(8);
     chart->addAxis(frequencyAxis_, Qt::AlignBottom);
     currentAxis_ = new QValueAxis(chart);
