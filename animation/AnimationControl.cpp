@@ -6,6 +6,7 @@
 #include "ui/ControlValues.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
+#include "ui/Slider.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QTimer>
 
 using animation::TimerDelay;
+using animation::intervalToApplyAtOnce;
 using animation::timerDelayFrom;
 
 AnimationControl::AnimationControl(const Controls& controls, AnimationStepper& stepper)
@@ -61,6 +63,15 @@ void AnimationControl::Check10_Click()
 void AnimationControl::Slider1_Click() { controls_.Text1->setText(QString::number(controls_.Slider1->value())); }
 
 void AnimationControl::Text1_Change()
+{
+    followWithSlider();
+    // A running loop that would still wait longer than the new delay takes it now.
+    if (const auto interval =
+            intervalToApplyAtOnce(optionalNumber(controls_.Text1->text()), controls_.Timer1->remainingTime()))
+        controls_.Timer1->setInterval(*interval);
+}
+
+void AnimationControl::followWithSlider()
 {
     // Silent on every error: the next animation step reports a bad delay.
     const auto delay = optionalNumber(controls_.Text1->text());

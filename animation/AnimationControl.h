@@ -24,6 +24,8 @@ public:
     qint16 takt() const { return takt_; }
 
 private:
+    void followWithSlider();
+
     // A tick that would draw the last step of a plot starts anew at 1.
     static constexpr qint16 kCycle = qint16(timeaxis::kSteps);
 

@@ -14,4 +14,14 @@ TimerDelay timerDelayFrom(double delay)
     return {TimerDelay::Kind::OutOfRange};
 }
 
+std::optional<int> intervalToApplyAtOnce(std::optional<double> delay, int remainingMs)
+{
+    if (remainingMs < 0 || !delay)
+        return std::nullopt;
+    const TimerDelay rule = timerDelayFrom(*delay);
+    if (rule.kind != TimerDelay::Kind::SetsInterval || remainingMs <= rule.interval)
+        return std::nullopt;
+    return rule.interval;
+}
+
 } // namespace animation

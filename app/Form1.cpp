@@ -13,6 +13,7 @@
 #include "plot/SwitchOnMode.h"
 #include "plot/WaveformPlotter.h"
 #include "ui/ColourButton.h"
+#include "ui/Slider.h"
 #include "ui/Twips.h"
 #include "ui/WindowFont.h"
 
@@ -95,5 +96,7 @@ void Form1::wireEvents()
     connect(controls_.Check10, &QCheckBox::toggled, this, [animation] { animation->Check10_Click(); });
     // The program sets the slider only with its signals blocked, so this is the user's.
     connect(controls_.Slider1, &QSlider::valueChanged, this, [animation] { animation->Slider1_Click(); });
+    // A click that leaves the value where it is brings the delay field back in step too.
+    connect(controls_.Slider1, &ui::Slider::clickedInPlace, this, [animation] { animation->Slider1_Click(); });
     connect(controls_.Text1, &QLineEdit::textChanged, this, [animation] { animation->Text1_Change(); });
 }

@@ -10,14 +10,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-namespace {
-
-std::u16string_view viewOf(const QString& text)
-{
-    return {reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())};
-}
-
-} // namespace
 
 ResonanceFollower::ResonanceFollower(const Controls& controls) : QObject(controls.form), controls_(controls)
 {
@@ -39,14 +31,16 @@ ResonanceFollower::ResonanceFollower(const Controls& controls) : QObject(control
     readInputs(); // the circuit of start-up
 }
 
-// The same rules as the edits of the inputs themselves: voltage, frequency and resistance
-// wait for a whole part that is not 0, inductance and capacitance for any text.
+// The same rules as the edits of the inputs themselves.
 void ResonanceFollower::follow(const QLineEdit* edited)
 {
     if (edited) {
-        const QString text = edited->text();
-        const bool wholeNonZero = edited == controls_.u || edited == controls_.f || edited == controls_.r;
-        if (!(wholeNonZero ? circuit::acceptsWholeNonZero(viewOf(text)) : circuit::acceptsNonEmpty(viewOf(text))))
+        bool (*accepts)(std::u16string_view) = circuit::acceptsWholeNonZero;
+        if (edited == controls_.l)
+            accepts = circuit::acceptsInductance;
+        else if (edited == controls_.c)
+            accepts = circuit::acceptsCapacitance;
+        if (!accepts(utf16View(edited->text())))
             return;
     }
     readInputs();

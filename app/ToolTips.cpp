@@ -4,11 +4,13 @@
 #include "circuit/DerivedQuantities.h"
 #include "circuit/GermanNumber.h"
 #include "circuit/InputWait.h"
+#include "circuit/Rounding.h"
 #include "ui/ColourButton.h"
 #include "ui/Curves.h"
 #include "ui/DrawingSurface.h"
 #include "ui/InputState.h"
 #include "ui/ResultLabel.h"
+#include "ui/Slider.h"
 
 #include <QCheckBox>
 #include <QLabel>

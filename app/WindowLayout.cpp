@@ -11,6 +11,7 @@
 #include "ui/LineElement.h"
 #include "ui/ResultLabel.h"
 #include "ui/ShapeElement.h"
+#include "ui/Slider.h"
 #include "ui/Twips.h"
 #include "ui/WrappingCheckBox.h"
 
@@ -214,7 +215,7 @@ void buildPhasorGroup(Controls& controls)
     controls.Text1 = field(frame4, "Text1", "10", {1920, 3240, 495, 285});
     controls.Label[29] = label(frame4, "Label29", "ms", {2400, 3240, 375, 255});
     clearOf(controls.Label[29], controls.Text1);
-    controls.Slider1 = place(new QSlider(Qt::Horizontal, frame4), "Slider1", {1320, 3480, 1695, 255});
+    controls.Slider1 = place(new ui::Slider(Qt::Horizontal, frame4), "Slider1", {1320, 3480, 1695, 255});
     controls.Slider1->setRange(5, 500);
     controls.Slider1->setValue(10);
     controls.Slider1->setPageStep(50);

@@ -58,15 +58,6 @@ DerivedQuantities deriveQuantities(const DisplayedCircuit& shown)
     return derived;
 }
 
-double roundSignificant(double value, int digits)
-{
-    if (value == 0.0 || !std::isfinite(value))
-        return value;
-    const int places = digits - 1 - int(std::floor(std::log10(std::fabs(value))));
-    // Whole numbers keep all their digits; below 1E-30 the written form has few digits anyway.
-    return roundHalfEven(value, std::clamp(places, 0, 30));
-}
-
 std::string derivedText(double value) { return formatGermanNumber(roundSignificant(value, 5)); }
 
 } // namespace circuit

@@ -31,8 +31,6 @@ struct DerivedQuantities {
 // exactly as displayed, rounding included.
 DerivedQuantities deriveQuantities(const DisplayedCircuit& shown);
 
-// Rounds to `digits` significant digits, an exact tie to the even digit.
-double roundSignificant(double value, int digits);
 // A derived value as the window writes it: 5 significant digits, German number text.
 std::string derivedText(double value);
 

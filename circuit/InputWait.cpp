@@ -47,12 +47,12 @@ InputWait waitOfWholeNonZero(std::u16string_view text)
 
 InputWait waitOfInductance(std::u16string_view text)
 {
-    return acceptsNonEmpty(text) ? InputWait::Taken : reasonFor(text);
+    return acceptsInductance(text) ? InputWait::Taken : reasonFor(text);
 }
 
 InputWait waitOfCapacitance(std::u16string_view text)
 {
-    return acceptsNonEmpty(text) ? InputWait::Taken : reasonFor(text);
+    return acceptsCapacitance(text) ? InputWait::Taken : reasonFor(text);
 }
 
 } // namespace circuit

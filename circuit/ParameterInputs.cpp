@@ -13,25 +13,18 @@ ParameterInputs::ParameterInputs(const Controls& controls, StaticAnalysis& analy
 {
 }
 
-void ParameterInputs::recomputeIfWholeNonZero(const QLineEdit* field)
+void ParameterInputs::recomputeIf(bool (*accepts)(std::u16string_view), const QLineEdit* field)
 {
     const QString text = field->text();
-    if (circuit::acceptsWholeNonZero(utf16View(text)))
+    if (accepts(utf16View(text)))
         analysis_.CalcStaticData();
 }
 
-void ParameterInputs::recomputeIfNonEmpty(const QLineEdit* field)
-{
-    const QString text = field->text();
-    if (circuit::acceptsNonEmpty(utf16View(text)))
-        analysis_.CalcStaticData();
-}
-
-void ParameterInputs::u_Change() { recomputeIfWholeNonZero(controls_.u); }
-void ParameterInputs::f_Change() { recomputeIfWholeNonZero(controls_.f); }
-void ParameterInputs::r_Change() { recomputeIfWholeNonZero(controls_.r); }
-void ParameterInputs::l_Change() { recomputeIfNonEmpty(controls_.l); }
-void ParameterInputs::c_Change() { recomputeIfNonEmpty(controls_.c); }
+void ParameterInputs::u_Change() { recomputeIf(circuit::acceptsWholeNonZero, controls_.u); }
+void ParameterInputs::f_Change() { recomputeIf(circuit::acceptsWholeNonZero, controls_.f); }
+void ParameterInputs::r_Change() { recomputeIf(circuit::acceptsWholeNonZero, controls_.r); }
+void ParameterInputs::l_Change() { recomputeIf(circuit::acceptsInductance, controls_.l); }
+void ParameterInputs::c_Change() { recomputeIf(circuit::acceptsCapacitance, controls_.c); }
 
 void ParameterInputs::Check1_Click()
 {

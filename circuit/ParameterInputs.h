@@ -3,6 +3,7 @@
 #include "ui/Controls.h"
 
 #include <functional>
+#include <string_view>
 
 class StaticAnalysis;
 
@@ -21,8 +22,7 @@ public:
     void Check1_Click();
 
 private:
-    void recomputeIfWholeNonZero(const QLineEdit* field);
-    void recomputeIfNonEmpty(const QLineEdit* field);
+    void recomputeIf(bool (*accepts)(std::u16string_view), const QLineEdit* field);
 
     const Controls& controls_;
     StaticAnalysis& analysis_;

@@ -1,5 +1,6 @@
 #include "circuit/Rounding.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -18,6 +19,24 @@ double roundHalfEven(double value, int places)
     double rounded = 0.0;
     std::from_chars(buffer, written.ptr, rounded);
     return rounded == 0.0 ? 0.0 : rounded;
+}
+
+double roundSignificant(double value, int digits)
+{
+    if (value == 0.0 || !std::isfinite(value))
+        return value;
+    const int places = digits - 1 - int(std::floor(std::log10(std::fabs(value))));
+    // Whole numbers keep all their digits; below 1E-30 the written form has few digits anyway.
+    return roundHalfEven(value, std::clamp(places, 0, 30));
+}
+
+double roundCurrent(double value)
+{
+    const double places = roundHalfEven(value, 5);
+    // Five places keep at least three significant digits from 0,00100 up.
+    if (std::fabs(places) >= 0.001)
+        return places;
+    return roundSignificant(value, 3);
 }
 
 double roundWholeHalfEven(double value)

@@ -8,6 +8,15 @@ namespace circuit {
 // value, so 0,125 is a tie and 2,675 is not) goes to the even last digit.
 double roundHalfEven(double value, int places);
 
+// Rounds to `digits` significant digits, an exact tie to the even digit; whole numbers keep
+// all their digits.
+double roundSignificant(double value, int digits);
+
+// The rounding of the current captions: 5 decimal places, unless those keep fewer than 3
+// significant digits (a current below 1 mA); then 3 significant digits, so that a small
+// current read back from its caption is still the current of the circuit.
+double roundCurrent(double value);
+
 // Rounds to a whole number, an exact half to the even neighbour (10,5 -> 10, 11,5 -> 12).
 double roundWholeHalfEven(double value);
 

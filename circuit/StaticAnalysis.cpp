@@ -70,7 +70,7 @@ void StaticAnalysis::computeAndWrite()
     }
 
     const double zc = requiredNumber(controls_.z);
-    controls_.ieff->setText(textOf(roundHalfEven(div(u, zc), 5)));
+    controls_.ieff->setText(textOf(roundCurrent(div(u, zc))));
     const double ic = requiredNumber(controls_.ieff);
-    controls_.idach->setText(textOf(roundHalfEven(mul(ic, sqrt2), 5)));
+    controls_.idach->setText(textOf(roundCurrent(mul(ic, sqrt2))));
 }

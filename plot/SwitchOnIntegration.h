@@ -1,16 +1,39 @@
 #pragma once
 
 // The switch-on transient of the series R-C circuit: an explicit forward step of the
-// capacitor charge with the current of the previous step, no closed formula. Every
-// operation is checked and throws circuit::CalcError.
+// capacitor charge with the current of the previous step. Where a step Δt is as long as the
+// time constant R·C or longer, that step would make the charge swing and grow, so there the
+// charge is carried over the step by the exact solution instead. Every operation is checked
+// and throws circuit::CalcError.
 namespace plot {
 
 // Steps and scales are those of the time axis (plot/TimeAxis.h).
 
-// sin(φ0 · 3.141592654 / 180 + P · (n / 785.3981635))
+// The inputs of the integration, as the plot reads them.
+struct SwitchOnCircuit {
+    double phase0Degrees, periods, f, r, c, uPeak;
+};
+
+// φ0 · 3.141592654 / 180 + P · (n / 785.3981635), the source phase at step n
+double sourceAngle(double phase0Degrees, double periods, double n);
+// sin of the source phase at step n
 double sourceSine(double phase0Degrees, double periods, double n);
 // Q + P · ((I / F) / 5000): the charge after one step of Δt = P / (F · 5000)
 double nextCharge(double charge, double periods, double current, double f);
+
+// Δt = P / F / 5000, the time of one step in seconds
+double stepTime(double periods, double f);
+// Δt < R·C: the forward step follows the circuit
+bool forwardStepHolds(const SwitchOnCircuit& k);
+// The charge of the settled circuit at source phase θ: C·Û·(sin θ − b·cos θ) / (1 + b²),
+// b = ω'·R·C with ω' = F · 5000 / 785.3981635 the angular speed of the source.
+double settledCharge(const SwitchOnCircuit& k, double angle);
+// Q(n) = Qs(n) + e^(−Δt/(R·C)) · (Q(n−1) − Qs(n−1)): the exact charge at step n from the
+// charge at step n − 1, Qs the settled charge
+double exactNextCharge(double charge, const SwitchOnCircuit& k, double n);
+// The charge at step n from the charge and current of step n − 1. Step 1 finds the
+// capacitor uncharged; from step 2 on the forward step where it holds, the exact one where not.
+double chargeAtStep(double charge, double current, const SwitchOnCircuit& k, double n);
 // (Û · sin − Q / C) / R: source voltage minus capacitor voltage over the resistance
 double nextCurrent(double uPeak, double sine, double charge, double c, double r);
 

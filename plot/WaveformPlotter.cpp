@@ -96,7 +96,7 @@ void WaveformPlotter::switchOnPlot()
         sinus = sourceSine(phase0(), periods(), n);
         if (voltage.check->isChecked())
             controls_.Picture1->pset(x, toSingle(voltageY(sinus)), voltage.colour->backColour().rgb());
-        ladung = nextCharge(ladung, periods(), strom, f());
+        ladung = chargeAtStep(ladung, strom, {phase0(), periods(), f(), r(), capacitance(), uPeak()}, n);
         strom = nextCurrent(uPeak(), sinus, ladung, capacitance(), r());
         if (current.check->isChecked())
             controls_.Picture1->pset(x, toSingle(currentY(strom, iPeak())), current.colour->backColour().rgb());

@@ -7,6 +7,7 @@
 #include "ui/ColourButton.h"
 #include "ui/DrawingSurface.h"
 #include "ui/LineElement.h"
+#include "ui/Slider.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -15,6 +16,8 @@
 #include <QPaintEvent>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -103,6 +106,21 @@ void append(QLineEdit* field, QChar character)
     QTest::keyClick(field, character.toLatin1());
 }
 
+// The centre of a part of the slider (its handle), as the style draws it.
+QPoint sliderPoint(const QSlider* slider, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    option.singleStep = slider->singleStep();
+    option.pageStep = slider->pageStep();
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, part, slider).center();
+}
+
 void verifyStepMessage(const ui::Message& message)
 {
     QCOMPARE(message.text, kStepError);
@@ -151,6 +169,13 @@ private slots:
     void failingStepEndsTheRunningLoop();
     void everyAcceptedEditReportsAFailingStep();
     void refreshRepaintsOnlyWhatChanged();
+    void longDelayGivesWayToAShorterOne_data();
+    void longDelayGivesWayToAShorterOne();
+    void newDelayWhileTheLoopRuns_data();
+    void newDelayWhileTheLoopRuns();
+    void clickOnTheHandleBringsTheFieldInStep_data();
+    void clickOnTheHandleBringsTheFieldInStep();
+    void dragOfTheHandleAsBefore();
 };
 
 void AnimationTest::opensWithStepOneDrawn()
@@ -693,6 +718,147 @@ void AnimationTest::refreshRepaintsOnlyWhatChanged()
         QVERIFY2(r.width() * r.height() < whole2.width() * whole2.height() / 2,
                  qPrintable(QStringLiteral("%1x%2").arg(r.width()).arg(r.height())));
     QVERIFY(waveform.rects.empty());
+}
+
+void AnimationTest::longDelayGivesWayToAShorterOne_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("interval"); // right after the new delay
+    // "6" on the way to "60" already is shorter than the wait; "60" then waits for the next step.
+    QTest::newRow("60 typed") << "typed" << 6;
+    QTest::newRow("slider one step up") << "key" << 215;
+    QTest::newRow("slider clicked left of the handle") << "click" << 164;
+}
+
+// A delay of 24,8 days: the loop waits for its next step. A shorter delay, typed or from the
+// slider, takes effect at once, and the loop moves again.
+void AnimationTest::longDelayGivesWayToAShorterOne()
+{
+    QFETCH(QString, how);
+    QFETCH(int, interval);
+    DialogRecorder dialogs;
+    ShownWindow w;
+    retype(w.c.Text1, QStringLiteral("2147483647"));
+    QCOMPARE(w.c.Slider1->value(), 214);
+    w.c.Check10->click();
+    QCOMPARE(w.c.Timer1->interval(), INT_MAX);
+    const int stuck = taktOf(w.form);
+
+    if (how == QLatin1String("typed")) {
+        retype(w.c.Text1, QStringLiteral("60"));
+    } else if (how == QLatin1String("key")) {
+        w.c.Slider1->setFocus();
+        QTest::keyClick(w.c.Slider1, Qt::Key_Right);
+        QCOMPARE(w.c.Text1->text(), QStringLiteral("215"));
+    } else {
+        // A click that moves the value raises the click event once, as before.
+        QSignalSpy textChanges(w.c.Text1, &QLineEdit::textChanged);
+        const QPoint handle = sliderPoint(w.c.Slider1, QStyle::SC_SliderHandle);
+        QTest::mouseClick(w.c.Slider1, Qt::LeftButton, {}, QPoint(handle.x() - 20, handle.y()));
+        QCOMPARE(w.c.Text1->text(), QStringLiteral("164"));
+        QCOMPARE(textChanges.count(), 1);
+    }
+    QCOMPARE(w.c.Timer1->interval(), interval);
+    QVERIFY(w.c.Timer1->remainingTime() <= interval);
+    QTRY_VERIFY(taktOf(w.form) > stuck);
+    // From the next step on, the delay the field shows.
+    QTRY_COMPARE(w.c.Timer1->interval(), w.c.Text1->text().toInt());
+    w.c.Check10->click();
+    QVERIFY(dialogs.messages.empty());
+}
+
+void AnimationTest::newDelayWhileTheLoopRuns_data()
+{
+    QTest::addColumn<QString>("running"); // the delay the loop runs with
+    QTest::addColumn<QString>("text");    // set in one change
+    QTest::addColumn<int>("interval");    // right after
+    QTest::newRow("a day instead of 24,8 days") << "2147483647" << "86400000" << 86400000;
+    QTest::newRow("5,5 rounds to 6") << "2147483647" << "5,5" << 6;
+    // The timer is due sooner than the new delay: the next step applies it.
+    QTest::newRow("500 while due within 30 ms") << "30" << "500" << 30;
+    QTest::newRow("longer") << "100000" << "2147483647" << 100000;
+    // No delay a step would apply: nothing changes.
+    QTest::newRow("5") << "2147483647" << "5" << INT_MAX;
+    QTest::newRow("0") << "2147483647" << "0" << INT_MAX;
+    QTest::newRow("5,3 rounds to 5") << "2147483647" << "5,3" << INT_MAX;
+    QTest::newRow("letters") << "2147483647" << "abc" << INT_MAX;
+    QTest::newRow("beyond the timer") << "2147483647" << "2147483648" << INT_MAX;
+}
+
+void AnimationTest::newDelayWhileTheLoopRuns()
+{
+    QFETCH(QString, running);
+    QFETCH(QString, text);
+    QFETCH(int, interval);
+    DialogRecorder dialogs;
+    ShownWindow w;
+    retype(w.c.Text1, running);
+    w.c.Check10->click();
+    QCOMPARE(w.c.Timer1->interval(), running.toInt());
+
+    w.c.Text1->setText(text);
+    QCOMPARE(w.c.Timer1->interval(), interval);
+    QVERIFY(w.c.Timer1->remainingTime() <= interval);
+    QVERIFY(w.c.Timer1->isActive());
+    w.c.Check10->click();
+    QVERIFY(dialogs.messages.empty());
+}
+
+void AnimationTest::clickOnTheHandleBringsTheFieldInStep_data()
+{
+    QTest::addColumn<QString>("delay");      // typed into the field first
+    QTest::addColumn<int>("position");       // where the slider stands then, and stays
+    QTest::newRow("field 11,5") << "11,5" << 12;
+    QTest::newRow("field 600 beyond the slider") << "600" << 60;
+    QTest::newRow("field 5 below the slider") << "5" << 10;
+    QTest::newRow("field letters") << "abc" << 10;
+}
+
+// A click on the handle raises the slider's click event though it leaves the value, so the
+// field reads the slider's value again; a key at the end of the range changes nothing.
+void AnimationTest::clickOnTheHandleBringsTheFieldInStep()
+{
+    QFETCH(QString, delay);
+    QFETCH(int, position);
+    DialogRecorder dialogs;
+    ShownWindow w;
+    QSlider* slider = w.c.Slider1;
+    retype(w.c.Text1, delay);
+    QCOMPARE(slider->value(), position);
+    QCOMPARE(w.c.Text1->text(), delay);
+
+    QSignalSpy textChanges(w.c.Text1, &QLineEdit::textChanged);
+    QTest::mouseClick(slider, Qt::LeftButton, {}, sliderPoint(slider, QStyle::SC_SliderHandle));
+
+    QCOMPARE(slider->value(), position);
+    QCOMPARE(w.c.Text1->text(), QString::number(position));
+    QCOMPARE(textChanges.count(), 1);
+    // The keyboard at the end: no change, no event, as before.
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Home);
+    QTest::keyClick(slider, Qt::Key_Home);
+    QCOMPARE(textChanges.count(), 2);
+    QVERIFY(dialogs.messages.empty());
+}
+
+// A drag raises the click event at every value it passes, and none more when it ends.
+void AnimationTest::dragOfTheHandleAsBefore()
+{
+    DialogRecorder dialogs;
+    ShownWindow w;
+    QSlider* slider = w.c.Slider1;
+    QSignalSpy values(slider, &QSlider::valueChanged);
+    QSignalSpy textChanges(w.c.Text1, &QLineEdit::textChanged);
+    const QPoint handle = sliderPoint(slider, QStyle::SC_SliderHandle);
+    QTest::mousePress(slider, Qt::LeftButton, {}, handle);
+    for (int dx = 5; dx <= 40; dx += 5)
+        QTest::mouseMove(slider, handle + QPoint(dx, 0));
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, handle + QPoint(40, 0));
+
+    QVERIFY(values.count() >= 2);
+    QCOMPARE(textChanges.count(), values.count());
+    QCOMPARE(w.c.Text1->text(), QString::number(slider->value()));
+    QVERIFY(dialogs.messages.empty());
 }
 
 QTEST_MAIN(AnimationTest)

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <cmath>
@@ -116,6 +117,9 @@ private slots:
     void lettersInVoltageFrequencyResistanceDoNothing();
     void unreadableInductanceOrCapacitanceReportedAtOnce_data();
     void unreadableInductanceOrCapacitanceReportedAtOnce();
+    void typingKeyByKeyWaitsForUnfinishedNumbers_data();
+    void typingKeyByKeyWaitsForUnfinishedNumbers();
+    void zeroCapacitanceIsReportedByTheDrawing();
     void inductanceZeroIsCoilFreeCircuit_data();
     void inductanceZeroIsCoilFreeCircuit();
 
@@ -170,20 +174,52 @@ void InputsTest::acceptanceOfVoltageFrequencyResistance()
 void InputsTest::acceptanceOfInductanceCapacitance_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("one blank") << " " << true;
-    QTest::newRow("0") << "0" << true;
-    QTest::newRow("0,5") << "0,5" << true;
-    QTest::newRow("letters") << "abc" << true;
-    QTest::newRow(",5") << ",5" << true;
+    QTest::addColumn<bool>("inductance");
+    QTest::addColumn<bool>("capacitance");
+    QTest::newRow("empty") << "" << false << false;
+    QTest::newRow("one blank") << " " << true << true;
+    QTest::newRow("blanks") << "   " << true << true;
+    QTest::newRow("0") << "0" << true << false;
+    QTest::newRow("0,") << "0," << true << false;
+    QTest::newRow("0,000") << "0,000" << true << false;
+    QTest::newRow("-0") << "-0" << true << false;
+    QTest::newRow("+0") << "+0" << true << false;
+    QTest::newRow("0E5") << "0E5" << true << false;
+    QTest::newRow("0 with blanks around") << " 0 " << true << false;
+    QTest::newRow("0,5") << "0,5" << true << true;
+    QTest::newRow(",5") << ",5" << true << true;
+    QTest::newRow("0,00002") << "0,00002" << true << true;
+    QTest::newRow("1E-5") << "1E-5" << true << true;
+    QTest::newRow("-0,2") << "-0,2" << true << true;
+    QTest::newRow("letters") << "abc" << true << true;
+    QTest::newRow("point") << "." << true << true;
+    QTest::newRow("point instead of comma") << "1.5" << true << true;
+    QTest::newRow("lone minus") << "-" << false << false;
+    QTest::newRow("lone plus") << "+" << false << false;
+    QTest::newRow("lone comma") << "," << false << false;
+    QTest::newRow("sign and comma") << "-," << false << false;
+    QTest::newRow("lone minus with blanks around") << " - " << false << false;
+    QTest::newRow("1E") << "1E" << false << false;
+    QTest::newRow("1E-") << "1E-" << false << false;
+    QTest::newRow("1e+") << "1e+" << false << false;
+    QTest::newRow("2,5E") << "2,5E" << false << false;
+    QTest::newRow(",5E-") << ",5E-" << false << false;
+    QTest::newRow("0E: unfinished before zero") << "0E" << false << false;
+    QTest::newRow("E alone") << "E" << true << true;
+    QTest::newRow("-E") << "-E" << true << true;
+    QTest::newRow("blank before the exponent") << "1 E" << true << true;
+    QTest::newRow("second exponent") << "1E5E" << true << true;
+    QTest::newRow("two exponent letters") << "1EE" << true << true;
+    QTest::newRow("1,5,") << "1,5,E" << true << true;
 }
 
 void InputsTest::acceptanceOfInductanceCapacitance()
 {
     QFETCH(QString, text);
-    QFETCH(bool, accepted);
-    QCOMPARE(circuit::acceptsNonEmpty(view(text)), accepted);
+    QFETCH(bool, inductance);
+    QFETCH(bool, capacitance);
+    QCOMPARE(circuit::acceptsInductance(view(text)), inductance);
+    QCOMPARE(circuit::acceptsCapacitance(view(text)), capacitance);
 }
 
 void InputsTest::handlerRecomputesExactlyWhenAccepted_data()
@@ -357,7 +393,7 @@ void InputsTest::unreadableInductanceOrCapacitanceReportedAtOnce_data()
     QTest::newRow("one blank in l") << "l" << " ";
     QTest::newRow("blanks in l") << "l" << "   ";
     QTest::newRow("blanks in c") << "c" << "   ";
-    QTest::newRow("0 in c with the capacitor built in") << "c" << "0";
+    QTest::newRow("a point in l") << "l" << ".";
 }
 
 // Every non-empty text runs the computation, which reports what it cannot use with its one
@@ -386,6 +422,69 @@ void InputsTest::unreadableInductanceOrCapacitanceReportedAtOnce()
     }
     QCOMPARE(edit->text(), typed);
     QCOMPARE(captions(w.c), initialResults); // ueff and udach rewritten with the same u
+}
+
+void InputsTest::typingKeyByKeyWaitsForUnfinishedNumbers_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("runs"); // per key: r the text recomputes, w it waits
+    QTest::addColumn<double>("value");
+    QTest::newRow("0,00002 into c") << "c" << "0,00002" << "wwwwwwr" << 0.00002;
+    QTest::newRow("1E-5 into c") << "c" << "1E-5" << "rwwr" << 1e-5;
+    QTest::newRow(",5E-5 into c") << "c" << ",5E-5" << "wrwwr" << 5e-6;
+    QTest::newRow("-0,00001 into c") << "c" << "-0,00001" << "wwwwwwwr" << -0.00001;
+    QTest::newRow("-0,2 into l") << "l" << "-0,2" << "wrrr" << -0.2;
+    QTest::newRow("2E-1 into l") << "l" << "2E-1" << "rwwr" << 0.2;
+    QTest::newRow("0,05 into l") << "l" << "0,05" << "rrrr" << 0.05;
+}
+
+// Each key as one change: a text that waits shows no message and leaves the captions; no key
+// is lost, and the finished number gives the results of its circuit.
+void InputsTest::typingKeyByKeyWaitsForUnfinishedNumbers()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, runs);
+    QFETCH(double, value);
+    DialogRecorder dialogs;
+    LoadedWindow w;
+    QLineEdit* edit = fieldNamed(w, field);
+    edit->setFocus();
+    edit->selectAll();
+    int steps = w.takt();
+    for (int i = 0; i < typed.size(); ++i) {
+        const QStringList before = captions(w.c);
+        QTest::keyClicks(edit, QString(typed[i]));
+        QCOMPARE(edit->text(), typed.left(i + 1));
+        QVERIFY2(dialogs.messages.empty(), qPrintable(edit->text()));
+        if (runs[i] == u'r') {
+            QCOMPARE(w.takt(), ++steps);
+        } else {
+            QCOMPARE(w.takt(), steps);
+            QCOMPARE(captions(w.c), before);
+        }
+    }
+    Circuit k;
+    setParameter(k, field, value);
+    compareCaptions(w, k);
+    QVERIFY(!w.rechenfehler());
+}
+
+// "Zeichne!" recomputes whatever the field holds: a zero capacitance that waited is
+// reported there.
+void InputsTest::zeroCapacitanceIsReportedByTheDrawing()
+{
+    DialogRecorder dialogs;
+    LoadedWindow w;
+    typeInto(w.c.c, "0,000");
+    QVERIFY(dialogs.messages.empty());
+    QVERIFY(!w.rechenfehler());
+    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QCOMPARE(dialogs.texts(),
+             (QStringList{kCalcErrorText, QStringLiteral("Es ist ein Fehler in der Rechnung aufgetreten. Vermutlich "
+                                                         "Division durch 0. Bitte überprüfen Sie Ihre Eingaben.")}));
+    QVERIFY(w.rechenfehler());
 }
 
 void InputsTest::inductanceZeroIsCoilFreeCircuit_data()

@@ -1,6 +1,7 @@
 // "Zeichne!" on the real window: the switch-on plot against an independent run of its
 // integration, the steady-state plot as steps 1 to 5000 of the animation, and how either
 // ends on an error.
+#include "core/SwitchOnClosedForm.h"
 #include "TestSupport.h"
 
 #include "plot/WaveformPlotter.h"
@@ -187,6 +188,10 @@ private slots:
     void switchOnPlotFollowsTheIntegration_data();
     void switchOnPlotFollowsTheIntegration();
     void switchOnPlotAtPhase90StartsWithTheFullSurge();
+    void switchOnPlotFollowsTheClosedForm_data();
+    void switchOnPlotFollowsTheClosedForm();
+    void smallCurrentsDrawTheComponentVoltagesToScale_data();
+    void smallCurrentsDrawTheComponentVoltagesToScale();
     void switchOnPlotWithoutPeriodsDrawsHorizontalRows();
     void switchOnPlotReadsCapacitanceWithCapacitorRemoved();
     void switchOnPlotEndsAtItsFirstError_data();
@@ -319,6 +324,142 @@ void PlotTest::switchOnPlotAtPhase90StartsWithTheFullSurge()
     const QRgb currentColour = rgbOf(w.c.Command3->backColour());
     for (const auto& [pixel, rgb] : drawn)
         QVERIFY(!(pixel.first == firstColumn && rgb == currentColour));
+}
+
+void PlotTest::switchOnPlotFollowsTheClosedForm_data()
+{
+    QTest::addColumn<QString>("r");
+    QTest::addColumn<QString>("c");
+    QTest::addColumn<QString>("perioden");
+    QTest::addColumn<QString>("phaseein");
+    // A step Δt = P / (F · 5000) as long as R·C or longer: these failed or drew false spikes.
+    QTest::newRow("R 3, C 0,27 µF") << "3" << "0,00000027" << "1" << "0";
+    QTest::newRow("R 3, C 0,27 µF at 90°") << "3" << "0,00000027" << "1" << "90";
+    QTest::newRow("R 8, C 0,27 µF") << "8" << "0,00000027" << "1" << "0";
+    QTest::newRow("R 100, C 0,01 µF") << "100" << "0,00000001" << "1" << "0";
+    QTest::newRow("R 100, C 0,1 µF, P 10") << "100" << "0,0000001" << "10" << "0";
+    QTest::newRow("R 100, C 1 nF: a current of µA") << "100" << "0,000000001" << "1" << "0";
+    // Just below: the forward step as ever.
+    QTest::newRow("R 3, C 1,35 µF: step just below R·C") << "3" << "0,00000135" << "1" << "0";
+}
+
+// The current drawn at every step lies within 1 % of Î of the closed-form solution, and the
+// plot runs to its end without a message.
+void PlotTest::switchOnPlotFollowsTheClosedForm()
+{
+    QFETCH(QString, r);
+    QFETCH(QString, c);
+    QFETCH(QString, perioden);
+    QFETCH(QString, phaseein);
+
+    DialogRecorder dialogs;
+    ShownWindow w;
+    enterSwitchOnMode(w, dialogs);
+    typeInto(w.c.r, r);
+    typeInto(w.c.c, c); // the zeros on the way wait for the digit that ends them
+    typeInto(w.c.perioden, perioden);
+    typeInto(w.c.phaseein, phaseein);
+    w.c.Check2->setChecked(false);
+    QCOMPARE(dialogs.texts(), QStringList());
+
+    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QCOMPARE(dialogs.texts(), QStringList());
+    QCOMPARE(w.plotter().schritt, 5001.0);
+
+    const SwitchOnInputs in = switchOnInputsOf(w.c);
+    const SwitchOnClosedForm closed{in.uPeak, in.r, in.c, in.f, in.periods, in.phase0};
+    const double tolerance = 0.01 * in.iPeak;
+    QVERIFY(std::abs(w.plotter().strom - closed.currentAtStep(5000)) <= tolerance);
+
+    // Column by column: every current point drawn lies within the band of some step of the
+    // column, and every step's band inside the picture holds a point.
+    const QImage& image = w.c.Picture1->image();
+    const QRgb currentColour = rgbOf(w.c.Command3->backColour());
+    const double ratio = image.devicePixelRatio();
+    std::map<int, std::vector<int>> drawnRows;
+    for (const auto& [pixel, rgb] : pictureOf(w.c.Picture1)) {
+        QCOMPARE(rgb, currentColour);
+        drawnRows[pixel.first].push_back(pixel.second);
+    }
+    std::map<int, std::vector<std::pair<int, int>>> bands; // column -> row ranges
+    for (int n = 1; n <= 5000; ++n) {
+        const double y = 1400 - 1100 * (closed.currentAtStep(n) / in.iPeak);
+        const int top = int(std::floor((y - 1100 * 0.01) / 15.0 * ratio));
+        const int bottom = int(std::floor((y + 1100 * 0.01) / 15.0 * ratio));
+        const int column = pixelOf(image, n + 120, 0)->first;
+        bands[column].push_back({top, bottom});
+        if (bottom < 0 || top >= image.height())
+            continue;
+        const auto& rows = drawnRows[column];
+        QVERIFY2(std::any_of(rows.begin(), rows.end(), [&](int row) { return row >= top && row <= bottom; }),
+                 qPrintable(QStringLiteral("step %1: no point near y %2").arg(n).arg(y)));
+    }
+    for (const auto& [column, rows] : drawnRows) {
+        for (const int row : rows) {
+            const auto& columnBands = bands[column];
+            QVERIFY2(std::any_of(columnBands.begin(), columnBands.end(),
+                                 [row](const auto& band) { return row >= band.first && row <= band.second; }),
+                     qPrintable(QStringLiteral("a point at pixel (%1, %2) far from the closed form").arg(column).arg(row)));
+        }
+    }
+}
+
+void PlotTest::smallCurrentsDrawTheComponentVoltagesToScale_data()
+{
+    QTest::addColumn<QString>("u");
+    QTest::addColumn<QString>("r");
+    QTest::addColumn<QString>("c");
+    QTest::addColumn<double>("resistorShare"); // of U: R · Î / Û
+    QTest::addColumn<double>("capacitorShare"); // XC · Î / Û
+    // Î of 14,1 µA: "1E-05" read back as a current drew U_R at 71 % of U.
+    QTest::newRow("U 1, R 100000") << "1" << "100000" << "0,00001" << 0.99702 << 0.00317;
+    // Î of 4,4 µA: "0" collapsed the voltages of R and C onto the axis.
+    QTest::newRow("C 1 nF") << "10" << "100" << "0,000000001" << 0.00003 << 0.99935;
+}
+
+// The steady-state plot and the phasors of R and C with currents below 1 mA.
+void PlotTest::smallCurrentsDrawTheComponentVoltagesToScale()
+{
+    QFETCH(QString, u);
+    QFETCH(QString, r);
+    QFETCH(QString, c);
+    QFETCH(double, resistorShare);
+    QFETCH(double, capacitorShare);
+
+    DialogRecorder dialogs;
+    ShownWindow w;
+    typeInto(w.c.u, u);
+    typeInto(w.c.r, r);
+    typeInto(w.c.c, c);
+    for (QCheckBox* box : {w.c.Check2, w.c.Check3})
+        box->setChecked(false);
+    for (QCheckBox* box : {w.c.Check5, w.c.Check6})
+        box->setChecked(true);
+    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QCOMPARE(dialogs.texts(), QStringList());
+
+    // Each voltage swings by its share of 1400 about the axis, to within the pixel row that
+    // 1 % of 1400 twips falls into.
+    const QImage& image = w.c.Picture1->image();
+    for (auto [button, share] : {std::pair{w.c.Command5, resistorShare}, {w.c.Command6, capacitorShare}}) {
+        int top = image.height(), bottom = -1;
+        for (const auto& [pixel, rgb] : pictureOf(w.c.Picture1)) {
+            if (rgb == rgbOf(button->backColour())) {
+                top = std::min(top, pixel.second);
+                bottom = std::max(bottom, pixel.second);
+            }
+        }
+        const auto expectedRow = [&](double y) { return pixelOf(image, 121, y)->second; };
+        QVERIFY2(std::abs(top - expectedRow(1400 - 1400 * share)) <= 1,
+                 qPrintable(QStringLiteral("%1: top row %2").arg(button->objectName()).arg(top)));
+        QVERIFY2(std::abs(bottom - expectedRow(1400 + 1400 * share)) <= 1,
+                 qPrintable(QStringLiteral("%1: bottom row %2").arg(button->objectName()).arg(bottom)));
+    }
+    // The phasors at step 5000 have the same lengths.
+    for (auto [phasor, share] : {std::pair{w.c.lur, resistorShare}, {w.c.luc, capacitorShare}}) {
+        const double length = std::hypot(phasor->property("X1").toDouble() - 1400, phasor->property("Y1").toDouble() - 1400);
+        QVERIFY2(std::abs(length - 1400 * share) <= 14, qPrintable(QString::number(length)));
+    }
 }
 
 // No periods: the phase stays at φ0, the charge at 0, the current at Û · sin φ0 / R, so each

@@ -315,7 +315,7 @@ void ResonanceWindowTest::soundInEveryCase_data()
     QTest::newRow("negative C") << QStringList{"c=-0,00001"} << "verschiedene Vorzeichen" << false;
     QTest::newRow("negative f") << QStringList{"f=-50"} << "f ≤ 0" << false;
     QTest::newRow("negative U") << QStringList{"u=-10"} << "" << false;
-    QTest::newRow("C 0") << QStringList{"c=0"} << "C = 0" << false;
+    QTest::newRow("C 0 (read at an edit of l)") << QStringList{"c=0", "l=0,2"} << "C = 0" << false;
     QTest::newRow("huge f") << QStringList{"f=1E300"} << "nicht berechnen" << false;
     QTest::newRow("huge U") << QStringList{"u=1E308"} << "" << false;
     QTest::newRow("huge L and C") << QStringList{"l=1E200", "c=1E200"} << "Zahlenbereich" << false;

@@ -21,6 +21,7 @@
 #include "ui/DrawingSurface.h"
 #include "ui/InputState.h"
 #include "ui/LineElement.h"
+#include "ui/Slider.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -33,6 +34,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRegion>
 #include <QScreen>
 #include <QSlider>
@@ -149,6 +151,8 @@ public:
                 .arg(tipChecks_),
             QStringLiteral("%1 plots (%2 without a message)").arg(plots_).arg(plotsDrawn_),
             QStringLiteral("%1 colour choices").arg(colourChoices_),
+            QStringLiteral("%1 values typed key by key into c and l").arg(keyByKey_),
+            QStringLiteral("%1 long delays cut short (%2 loops moving again)").arg(longDelaysCut_).arg(loopsGoingAgain_),
             QStringLiteral("%1 times F1 (%2 times Esc in the guide)").arg(guideOpened_).arg(guideClosed_),
             QStringLiteral("%1 close looks at the drawing surfaces").arg(looks_),
             QStringLiteral("%1 message boxes (at most %2 open at once)").arg(messages_).arg(maxOpen_),
@@ -358,7 +362,8 @@ private:
             {15, 60, &Soak::eraseField},   {40, 70, &Soak::editField},       {200, 210, &Soak::clickCheckBox},
             {10, 7, &Soak::plot},          {30, 33, &Soak::clearSurfaces},   {40, 40, &Soak::chooseColour},
             {80, 70, &Soak::moveSlider},   {220, 150, &Soak::waitForTicks},  {15, 15, &Soak::paintWindow},
-            {25, 0, &Soak::startLoop},     {6, 12, &Soak::useGuide},         {8, 12, &Soak::useResonanceWindow},
+            {25, 0, &Soak::startLoop},     {6, 12, &Soak::useGuide},      {30, 20, &Soak::typeComponentKeyByKey},
+            {6, 3, &Soak::longDelayThenShortOne},                            {8, 12, &Soak::useResonanceWindow},
         };
         int total = 0;
         for (const Weighted& weighted : actions)
@@ -369,6 +374,137 @@ private:
             if (roll < 0)
                 return (this->*weighted.action)();
         }
+    }
+
+    // A capacitance or inductance typed the way a teacher writes it, one key at a time. While
+    // the text is a number not yet finished (no digit yet, an exponent waiting for its digits,
+    // and in c a number that is still zero) the key runs no computation: no message, and the
+    // captions stay.
+    void typeComponentKeyByKey()
+    {
+        QLineEdit* field = chance(60) ? c.c : c.l;
+        const bool capacitance = field == c.c;
+        const double magnitude = capacitance ? std::pow(10.0, uniform(-9, -3)) : std::pow(10.0, uniform(-3, 0.5));
+        const double value = (!capacitance && chance(20)) ? -magnitude : magnitude;
+        QString text;
+        switch (below(3)) {
+        case 0: // all the places: 0,0000220
+            text = QString::number(value, 'f', 2 - int(std::floor(std::log10(magnitude)))).replace(u'.', u',');
+            break;
+        case 1: // exponent: 2,2E-5 or 2,2e-05
+            text = QString::number(value, chance(50) ? 'E' : 'e', below(3)).replace(u'.', u',');
+            break;
+        default: // a comma first: ,00022 or -,2
+            text = QString::number(value, 'f', 2 - int(std::floor(std::log10(magnitude)))).replace(u'.', u',');
+            text.replace(QStringLiteral("0,"), QStringLiteral(","));
+            break;
+        }
+        note(QStringLiteral("type %1 into %2 key by key").arg(quoted(text), field->objectName()));
+        if (!reachable(field))
+            return note(QStringLiteral("  (%1 cannot be reached)").arg(field->objectName()));
+        selectAllOf(field);
+        allowedMessages_ = text.size() + 1;
+        ++keyByKey_;
+        for (int i = 0; i < text.size(); ++i) {
+            const long messagesBefore = messages_;
+            const QStringList before = captions();
+            typeKeys(field, text.mid(i, 1));
+            const QString typed = text.left(i + 1);
+            if (field->text() != typed)
+                return setFault(QStringLiteral("typing %1 left %2 reading %3")
+                                    .arg(quoted(text), field->objectName(), quoted(field->text())));
+            if (unfinished(typed, capacitance) && (messages_ != messagesBefore || captions() != before))
+                return setFault(QStringLiteral("%1 reading the unfinished %2 ran the computation")
+                                    .arg(field->objectName(), quoted(typed)));
+        }
+    }
+
+    // A prefix of a well-formed number: no digit yet, or an exponent letter (and its sign)
+    // waiting for digits, or, for a capacitance, every digit so far a zero.
+    static bool unfinished(const QString& typed, bool capacitance)
+    {
+        const qsizetype exponent = typed.indexOf(QRegularExpression(QStringLiteral("[eE]")));
+        if (exponent >= 0)
+            return !typed.mid(exponent).contains(QRegularExpression(QStringLiteral("[0-9]")));
+        if (!typed.contains(QRegularExpression(QStringLiteral("[0-9]"))))
+            return true;
+        return capacitance && !typed.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    }
+
+    QStringList captions() const
+    {
+        return {c.ueff->text(), c.ieff->text(), c.z->text(), c.phi->text(), c.udach->text(), c.idach->text()};
+    }
+
+    // The loop runs; a delay of a day or more is typed and taken by the next step, so the loop
+    // stands still. Then a short delay, typed or from the slider, must set it going again.
+    void longDelayThenShortOne()
+    {
+        static const std::vector<QString> longDelays{QStringLiteral("2147483647"), QStringLiteral("86400000"),
+                                                     QStringLiteral("3600000"), QStringLiteral("100000")};
+        const QString longDelay = pick(longDelays);
+        note(QStringLiteral("a long delay %1, then a short one").arg(quoted(longDelay)));
+        waited_ = true;
+        if (!c.Check10->isChecked())
+            QTest::mouseClick(c.Check10, Qt::LeftButton, {}, indicatorOf(c.Check10));
+        selectAllOf(c.Text1);
+        allowedMessages_ = longDelay.size() + 8;
+        typeKeys(c.Text1, longDelay);
+        // The next step takes it; a loop ended by a failing step has nothing to wait for.
+        QElapsedTimer clock;
+        clock.start();
+        while (c.Timer1->isActive() && c.Timer1->interval() != longDelay.toInt() && clock.elapsed() < 2000)
+            QTest::qWait(5);
+        if (!c.Timer1->isActive() || c.Timer1->interval() != longDelay.toInt())
+            return note(QStringLiteral("  (the loop did not take the long delay)"));
+
+        const int stuck = form_.property("takt").toInt();
+        const long messagesBefore = messages_;
+        QSlider* slider = c.Slider1;
+        switch (below(3)) {
+        case 0: {
+            const QString shortDelay = QString::number(6 + below(60));
+            note(QStringLiteral("  type %1 into Text1").arg(quoted(shortDelay)));
+            selectAllOf(c.Text1);
+            typeKeys(c.Text1, shortDelay);
+            break;
+        }
+        case 1:
+            note(QStringLiteral("  press Right on Slider1"));
+            QTest::keyClick(slider, Qt::Key_Right);
+            break;
+        default: {
+            note(QStringLiteral("  click the handle of Slider1"));
+            QStyleOptionSlider option;
+            option.initFrom(slider);
+            option.orientation = slider->orientation();
+            option.minimum = slider->minimum();
+            option.maximum = slider->maximum();
+            option.sliderPosition = slider->sliderPosition();
+            option.sliderValue = slider->value();
+            const QPoint handle =
+                slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
+            QTest::mouseClick(slider, Qt::LeftButton, {}, handle);
+            break;
+        }
+        }
+        const int shortDelay = c.Text1->text().toInt();
+        if (shortDelay <= 5 || shortDelay >= longDelay.toInt())
+            return setFault(QStringLiteral("Text1 reads %1 after the short delay").arg(quoted(c.Text1->text())));
+        // The short delay has ended the long wait at once: the next step is at most that far.
+        if (c.Timer1->remainingTime() > shortDelay)
+            return setFault(QStringLiteral("Timer1 still waits %1 ms with Text1 at %2 ms")
+                                .arg(c.Timer1->remainingTime())
+                                .arg(shortDelay));
+        ++longDelaysCut_;
+        // And it comes; a generous wait for it.
+        clock.restart();
+        while (form_.property("takt").toInt() == stuck && c.Timer1->isActive() && clock.elapsed() < 3000 + 2 * shortDelay)
+            QTest::qWait(5);
+        if (form_.property("takt").toInt() != stuck)
+            ++loopsGoingAgain_;
+        else if (c.Timer1->isActive() && messages_ == messagesBefore)
+            setFault(QStringLiteral("the loop stands still with Text1 at %1 ms").arg(shortDelay));
     }
 
     // A careful student who sees the loop stopped starts it again.
@@ -662,9 +798,8 @@ private:
         }
         note(QStringLiteral("press F2"));
         form_.activateWindow(); // the student clicks back into the window first
-        // The window counts as active while one of its own windows is; the key goes to it only
-        // when it is the active window itself.
-        if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == &form_; }))
+        // An open resonance window shares the window's activation, as the guide does.
+        if (!QTest::qWaitForWindowActive(&form_) || !QTest::qWaitFor([this] { return QApplication::activeWindow() == &form_; }, 1000))
             return note(QStringLiteral("  (the window did not become active)"));
         QStringList texts;
         for (const QLineEdit* field : fields())
@@ -699,9 +834,9 @@ private:
         }
         note(QStringLiteral("press F1"));
         form_.activateWindow(); // the student clicks back into the window first
-        // The window counts as active while one of its own windows is; the key goes to it only
-        // when it is the active window itself.
-        if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == &form_; }))
+        // An open guide shares the window's activation (isActiveWindow is true for both), so
+        // wait for the window itself to be the active one.
+        if (!QTest::qWaitForWindowActive(&form_) || !QTest::qWaitFor([this] { return QApplication::activeWindow() == &form_; }, 1000))
             return note(QStringLiteral("  (the window did not become active)"));
         QStringList texts;
         for (const QLineEdit* field : fields())
@@ -1073,6 +1208,9 @@ private:
     long messages_ = 0;
     std::map<QString, long> messageCounts_;
     long colourChoices_ = 0;
+    long keyByKey_ = 0;
+    long longDelaysCut_ = 0;
+    long loopsGoingAgain_ = 0;
     long guideOpened_ = 0;
     long guideClosed_ = 0;
     long ticks_ = 0;

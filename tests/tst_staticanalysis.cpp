@@ -7,6 +7,7 @@
 #include "ui/DrawingSurface.h"
 #include "ui/GroupFrame.h"
 #include "ui/LineElement.h"
+#include "ui/Slider.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -138,6 +139,25 @@ void StaticAnalysisTest::showsResults_data()
     QTest::newRow("U = 20")
         << QStringList{"u=20"}
         << QStringList{"20", "28,2842712474619", "-70,7834", "303,8226", "0,06583", "0,0931"} << 1;
+    // Below 1 mA five places keep fewer than three digits: three significant digits instead.
+    QTest::newRow("U 1, R 100000: 10 µA")
+        << QStringList{"u=1", "r=100000"}
+        << QStringList{"1", "1,4142135623731", "-0,1644", "100000,4115", "1E-05", "1,41E-05"} << 2;
+    QTest::newRow("C 1 nF: 3 µA")
+        << QStringList{"c=0,000000001"}
+        << QStringList{"10", "14,142135623731", "-89,9982", "3183067,4471", "3,14E-06", "4,44E-06"} << 1;
+    QTest::newRow("0,667 mA")
+        << QStringList{"Check1=0", "l=0", "r=1500", "u=1"}
+        << QStringList{"1", "1,4142135623731", "0", "1500", "0,000667", "0,000943"} << 4;
+    QTest::newRow("1 mA: five places as before")
+        << QStringList{"Check1=0", "l=0", "r=1000", "u=1"}
+        << QStringList{"1", "1,4142135623731", "0", "1000", "0,001", "0,00141"} << 4;
+    QTest::newRow("0,999 mA: five places make 1 mA")
+        << QStringList{"Check1=0", "l=0", "r=1001", "u=1"}
+        << QStringList{"1", "1,4142135623731", "0", "1001", "0,001", "0,00141"} << 4;
+    QTest::newRow("U 1 mV, R 1000: 1 µA")
+        << QStringList{"Check1=0", "l=0", "r=1000", "u=0,001", "f=60"}
+        << QStringList{"0,001", "0,0014142135623731", "0", "1000", "1E-06", "1,41E-06"} << 4;
 }
 
 void StaticAnalysisTest::showsResults()
@@ -199,8 +219,9 @@ void StaticAnalysisTest::failsWithOneMessage_data()
     QTest::newRow("capacitor built in, R = 0")
         << QStringList{"r=0"} << QStringList{"u=20"}
         << QStringList{"20", "28,2842712474619", phi, z, ieff, idach};
+    // A zero capacitance waits in its field; the next run that another input starts meets it.
     QTest::newRow("capacitor built in, C = 0")
-        << QStringList{"u=0"} << QStringList{"c=0"} << QStringList{"0", "0", phi, z, ieff, idach};
+        << QStringList{"u=0", "c=0"} << QStringList{"l=0,2"} << QStringList{"0", "0", phi, z, ieff, idach};
     QTest::newRow("capacitor built in, F = 0")
         << QStringList{"f=0"} << QStringList{"u=20"}
         << QStringList{"20", "28,2842712474619", phi, z, ieff, idach};

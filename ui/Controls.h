@@ -7,7 +7,6 @@ class QColorDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSlider;
 class QTimer;
 class QWidget;
 
@@ -17,6 +16,7 @@ class DrawingSurface;
 class GroupFrame;
 class LineElement;
 class ShapeElement;
+class Slider;
 } // namespace ui
 
 // Every control of the main window by its name. The controls are the program's data store:
@@ -50,6 +50,6 @@ struct Controls {
     ui::ShapeElement *Shape1 = nullptr, *Shape2 = nullptr, *Shape3 = nullptr;
 
     QTimer* Timer1 = nullptr;
-    QSlider* Slider1 = nullptr;
+    ui::Slider* Slider1 = nullptr;
     QColorDialog* cd1 = nullptr;
 };

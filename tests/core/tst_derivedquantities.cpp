@@ -175,6 +175,32 @@ TEST_CASE(reasonsForWaiting)
     VERIFY(circuit::waitOfWholeNonZero(utf16(text)) == uFR);
 }
 
+TEST_DATA(reasonsForWaitingInLAndC)
+{
+    coretest::addColumn<std::string>("text");
+    coretest::addColumn<InputWait>("l");
+    coretest::addColumn<InputWait>("c");
+    coretest::newRow("a number") << "0,00002" << InputWait::Taken << InputWait::Taken;
+    coretest::newRow("zero") << "0" << InputWait::Taken << InputWait::Zero;
+    coretest::newRow("zeros after the comma") << "0,000" << InputWait::Taken << InputWait::Zero;
+    coretest::newRow("lone sign") << "-" << InputWait::Unfinished << InputWait::Unfinished;
+    coretest::newRow("lone comma") << "," << InputWait::Unfinished << InputWait::Unfinished;
+    coretest::newRow("exponent sign without digits") << "1E-" << InputWait::Unfinished << InputWait::Unfinished;
+    // The computation reports these at once.
+    coretest::newRow("letters") << "abc" << InputWait::Taken << InputWait::Taken;
+    coretest::newRow("blanks") << "  " << InputWait::Taken << InputWait::Taken;
+    coretest::newRow("empty") << "" << InputWait::Empty << InputWait::Empty;
+}
+
+TEST_CASE(reasonsForWaitingInLAndC)
+{
+    FETCH(std::string, text);
+    FETCH(InputWait, l);
+    FETCH(InputWait, c);
+    VERIFY(circuit::waitOfInductance(utf16(text)) == l);
+    VERIFY(circuit::waitOfCapacitance(utf16(text)) == c);
+}
+
 // Whatever the rules of taking a text are, a reason is given exactly where the handler
 // does not take the text.
 TEST_CASE(reasonGivenExactlyWhereTheHandlerWaits)
@@ -185,7 +211,7 @@ TEST_CASE(reasonGivenExactlyWhereTheHandlerWaits)
     for (const char16_t* text : texts) {
         const std::u16string_view t(text);
         VERIFY((circuit::waitOfWholeNonZero(t) == InputWait::Taken) == circuit::acceptsWholeNonZero(t));
-        VERIFY((circuit::waitOfInductance(t) == InputWait::Taken) == circuit::acceptsNonEmpty(t));
-        VERIFY((circuit::waitOfCapacitance(t) == InputWait::Taken) == circuit::acceptsNonEmpty(t));
+        VERIFY((circuit::waitOfInductance(t) == InputWait::Taken) == circuit::acceptsInductance(t));
+        VERIFY((circuit::waitOfCapacitance(t) == InputWait::Taken) == circuit::acceptsCapacitance(t));
     }
 }

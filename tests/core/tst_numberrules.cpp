@@ -492,6 +492,42 @@ TEST_CASE(roundsToPlacesHalfToEven)
     }
 }
 
+TEST_DATA(roundsCurrents)
+{
+    coretest::addColumn<double>("value");
+    coretest::addColumn<std::string>("text");
+    // From 1 mA on, five places as always.
+    coretest::newRow("initial ieff") << 0.0329138 << "0,03291";
+    coretest::newRow("0,09540 shows as 0,0954") << 0.0954034 << "0,0954";
+    coretest::newRow("large current") << 123.4567891 << "123,45679";
+    coretest::newRow("1 mA") << 0.001 << "0,001";
+    coretest::newRow("1,41421 mA") << 0.00141421356 << "0,00141";
+    coretest::newRow("0,999 mA rounds to 1 mA in five places") << 0.000999 << "0,001";
+    coretest::newRow("-1 mA") << -0.001 << "-0,001";
+    // Below, three significant digits.
+    coretest::newRow("0,994 mA") << 0.00099449 << "0,000994";
+    coretest::newRow("0,667 mA") << 0.000666667 << "0,000667";
+    coretest::newRow("0,1 mA") << 0.0001 << "0,0001";
+    coretest::newRow("10 µA") << 0.0000099999959 << "1E-05";
+    coretest::newRow("14,142 µA") << 0.0000141421356 << "1,41E-05";
+    coretest::newRow("3,1416 µA") << 0.0000031415927 << "3,14E-06";
+    coretest::newRow("negative 3,1416 µA") << -0.0000031415927 << "-3,14E-06";
+    coretest::newRow("1,125 µA: the double lies above the tie") << 0.000001125 << "1,13E-06";
+    coretest::newRow("1,115 µA: the double lies below the tie") << 0.000001115 << "1,11E-06";
+    coretest::newRow("1 pA") << 1.23456e-12 << "1,23E-12";
+    coretest::newRow("zero") << 0.0 << "0";
+}
+
+TEST_CASE(roundsCurrents)
+{
+    FETCH(double, value);
+    FETCH(std::string, text);
+    const double rounded = circuit::roundCurrent(value);
+    COMPARE(formatGermanNumber(rounded), text);
+    // What the caption shows reads back as the rounded current itself.
+    COMPARE(parseGermanNumber(formatGermanNumber(rounded)).value_or(-1), rounded);
+}
+
 TEST_DATA(roundsToWholeHalfToEven)
 {
     coretest::addColumn<double>("value");
@@ -554,6 +590,7 @@ TEST_CASE(takesTimerIntervals)
         COMPARE(*interval, expected);
     }
 }
+
 
 // ------------------------------------------------------------------------------------
 // Checked arithmetic

@@ -11,6 +11,8 @@
 
 #include <cfloat>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 using animation::TimerDelay;
 
@@ -94,4 +96,36 @@ TEST_CASE(delaySetsTheTimer)
     COMPARE(int(rule.kind), kind);
     if (rule.kind == TimerDelay::Kind::SetsInterval)
         COMPARE(rule.interval, interval);
+}
+
+// While the loop runs, a new delay that a step would apply cuts a longer wait short.
+TEST_DATA(appliesANewDelayAtOnce)
+{
+    coretest::addColumn<double>("delay"); // NaN: no number
+    coretest::addColumn<int>("remaining");
+    coretest::addColumn<int>("expected"); // -1: the next step applies it
+
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    coretest::newRow("60 after a wait of 24,8 days") << 60.0 << 2147483000 << 60;
+    coretest::newRow("60 with 61 ms to wait") << 60.0 << 61 << 60;
+    coretest::newRow("60 with 60 ms to wait") << 60.0 << 60 << -1;
+    coretest::newRow("60 with 10 ms to wait") << 60.0 << 10 << -1;
+    coretest::newRow("loop stopped") << 60.0 << -1 << -1;
+    coretest::newRow("5,5 rounds to 6") << 5.5 << 1000 << 6;
+    coretest::newRow("5,3 rounds to 5") << 5.3 << 1000 << -1;
+    coretest::newRow("5") << 5.0 << 1000 << -1;
+    coretest::newRow("0") << 0.0 << 1000 << -1;
+    coretest::newRow("-20") << -20.0 << 1000 << -1;
+    coretest::newRow("beyond the timer") << 2147483648.0 << 2147483647 << -1;
+    coretest::newRow("no number") << none << 1000 << -1;
+}
+
+TEST_CASE(appliesANewDelayAtOnce)
+{
+    FETCH(double, delay);
+    FETCH(int, remaining);
+    FETCH(int, expected);
+    const auto interval =
+        animation::intervalToApplyAtOnce(std::isnan(delay) ? std::nullopt : std::optional(delay), remaining);
+    COMPARE(interval.value_or(-1), expected);
 }
