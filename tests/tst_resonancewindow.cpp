@@ -17,6 +17,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -386,6 +388,14 @@ void ResonanceWindowTest::markersAndBand()
     const auto resonance = chart->resonanceMarker()->points();
     QCOMPARE(resonance.size(), 2);
     QVERIFY(std::fabs(resonance[0].x() - 159.154943) < 1e-5);
+    // The legend names both frequencies and the band with their values.
+    auto legendText = [chart](QAbstractSeries* series) {
+        const auto entries = chart->chart()->legend()->markers(series);
+        return entries.isEmpty() || !entries[0]->isVisible() ? QString() : entries[0]->label();
+    };
+    QCOMPARE(legendText(chart->presentMarker()), QStringLiteral("f = 50 Hz"));
+    QCOMPARE(legendText(chart->resonanceMarker()), QStringLiteral("f₀ = 159,15 Hz"));
+    QCOMPARE(legendText(chart->bandArea()), QStringLiteral("Halbwertsband 98,363 … 257,52 Hz"));
     // The band from f₁ to f₂ fills the height of the current axis.
     const auto lower = chart->bandArea()->lowerSeries()->points(), upper = chart->bandArea()->upperSeries()->points();
     QCOMPARE(lower.size(), 2);
@@ -397,6 +407,7 @@ void ResonanceWindowTest::markersAndBand()
     // Without a resonance there is neither an f₀ marker nor a band; the axis centres on f.
     w.c.Check1->setChecked(false);
     QVERIFY(chart->resonanceMarker()->points().isEmpty());
+    QCOMPARE(legendText(chart->resonanceMarker()), QString());
     QVERIFY(chart->bandArea()->upperSeries()->points().isEmpty());
     QVERIFY(std::fabs(chart->frequencyAxis()->min() - 0.5) < 1e-9);
     // R = 0: the curve runs off the top of its axis.

@@ -25,12 +25,13 @@ QLineSeries* lineSeries(QChart* chart, const QString& name, const QPen& pen)
 
 } // namespace
 
-ResonanceChart::ResonanceChart(QWidget* parent) : QChartView(parent)
+// Made with its chart: setChart() would release the view's default chart, not delete it.
+ResonanceChart::ResonanceChart(QWidget* parent) : QChartView(new QChart, parent)
 {
     setObjectName(QStringLiteral("resonanceChart"));
     setRenderHint(QPainter::Antialiasing);
     setAccessibleName(QStringLiteral("Resonanzkurve: Strom und Phase über der Frequenz"));
-    auto* chart = new QChart;
+    QChart* chart = this->chart();
     // Axis labels by the program's number rules: a decimal comma and no digit grouping.
     QLocale german(QLocale::German, QLocale::Germany);
     german.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -38,7 +39,6 @@ ResonanceChart::ResonanceChart(QWidget* parent) : QChartView(parent)
     chart->setLocalizeNumbers(true);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setAlignment(Qt::AlignBottom);
-    setChart(chart);
 
     // The band first, so that the curves are drawn over it.
     bandUpper_ = new QLineSeries(chart);
@@ -97,20 +97,23 @@ void ResonanceChart::setCurves(const Curves& curves)
     current_->replace(current);
     phase_->replace(curves.phase);
 
+    // Each legend entry says its value, and shows only where its series has something drawn.
+    auto legend = [this](QAbstractSeries* series, const QString& text, bool shown) {
+        for (QLegendMarker* entry : chart()->legend()->markers(series)) {
+            entry->setLabel(text);
+            entry->setVisible(shown);
+        }
+    };
     auto marker = [&](QLineSeries* series, const std::optional<double>& f, const QString& name) {
-        series->setName(name);
         if (f)
             series->replace({QPointF(*f, bottom), QPointF(*f, top)});
         else
             series->clear();
-        const auto markers = chart()->legend()->markers(series);
-        for (QLegendMarker* legend : markers)
-            legend->setVisible(f.has_value());
+        legend(series, name, f.has_value());
     };
     marker(presentMarker_, curves.present, curves.presentName);
     marker(resonanceMarker_, curves.resonance, curves.resonanceName);
 
-    band_->setName(curves.bandName);
     if (curves.band) {
         bandUpper_->replace({QPointF(curves.band->first, top), QPointF(curves.band->second, top)});
         bandLower_->replace({QPointF(curves.band->first, bottom), QPointF(curves.band->second, bottom)});
@@ -118,8 +121,7 @@ void ResonanceChart::setCurves(const Curves& curves)
         bandUpper_->clear();
         bandLower_->clear();
     }
-    for (QLegendMarker* legend : chart()->legend()->markers(band_))
-        legend->setVisible(curves.band.has_value());
+    legend(band_, curves.bandName, curves.band.has_value());
 }
 
 } // namespace ui
