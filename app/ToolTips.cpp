@@ -68,7 +68,7 @@ QString reasonText(circuit::InputWait wait)
         reason = QStringLiteral("Werte unter 1 werden nicht übernommen.");
         break;
     case InputWait::Zero:
-        reason = QStringLiteral("Nicht übernommen: Ein Kondensator mit 0 F ist keiner.");
+        reason = QStringLiteral("Nicht übernommen: 0 F ist kein Kondensator. Weitertippen, z. B. 0,00002.");
         break;
     case InputWait::Unfinished:
         reason = QStringLiteral("Nicht übernommen: Die Zahl ist noch nicht fertig.");
@@ -120,7 +120,8 @@ std::vector<CircuitInput> circuitInputs(const Controls& c)
          circuit::waitOfInductance, 1e3, QStringLiteral("mH")},
         {c.c,
          QStringLiteral("Kapazität C des Kondensators in Farad (F).\n") + kCommaHint +
-             QStringLiteral(", z. B. 0,00001 F = 10 µF (oder 1E-5).\nGilt nur, wenn „Eingebaut“ angehakt ist."),
+             QStringLiteral(", z. B. 0,00001 F = 10 µF (oder 1E-5).\n0 wird nicht übernommen.\n"
+                            "Gilt nur, wenn „Eingebaut“ angehakt ist."),
          circuit::waitOfCapacitance, 1e6, QStringLiteral("µF")},
     };
 }

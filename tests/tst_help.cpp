@@ -304,10 +304,14 @@ private slots:
         QTest::newRow("u exponent") << "u" << "1E2" << "010" << "";
         QTest::newRow("u exponent unfinished") << "u" << "2E-" << "011"
                                                << "Nicht übernommen: Die Zahl ist noch nicht fertig";
-        QTest::newRow("l key by key") << "l" << "0,25" << "" << "";
-        QTest::newRow("c key by key") << "c" << "0,00002" << "" << "";
-        QTest::newRow("c exponent") << "c" << "1E-5" << "" << "";
-        QTest::newRow("l sign") << "l" << "-0,2" << "" << "";
+        QTest::newRow("l key by key") << "l" << "0,25" << "0000" << "";
+        QTest::newRow("c key by key") << "c" << "0,00002" << "1111110" << "";
+        QTest::newRow("c zero") << "c" << "0,000" << "11111" << "Nicht übernommen: 0 F ist kein Kondensator";
+        QTest::newRow("c exponent") << "c" << "1E-5" << "0110" << "";
+        QTest::newRow("c exponent unfinished") << "c" << "2,2E-" << "00011"
+                                               << "Nicht übernommen: Die Zahl ist noch nicht fertig";
+        QTest::newRow("l sign") << "l" << "-0,2" << "1000" << "";
+        QTest::newRow("l letters run the analysis") << "l" << "ab" << "00" << "";
     }
 
     // Tinted exactly while the text typed waits: no step of the phasors and no message.
