@@ -6,6 +6,7 @@
 #include "ui/LineElement.h"
 #include "ui/OpaqueColour.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 
 CurveColours::CurveColours(Controls& controls) : controls_(controls) {}
@@ -17,7 +18,11 @@ void CurveColours::chooseFor(Curve curve)
         controls_.cd1 = new QColorDialog(controls_.form);
         controls_.cd1->setObjectName(QStringLiteral("cd1"));
     }
-    controls_.cd1->setCurrentColor(lastConfirmed_);
+    // It opens on the clicked curve's colour and names the curve; its own colour stays the one
+    // last confirmed, for a cancel and for a chooser that fails.
+    const CurveControls row = curveOf(controls_, curve);
+    controls_.cd1->setWindowTitle(QStringLiteral("Farbe: ") + row.check->text());
+    controls_.cd1->setCurrentColor(row.colour->backColour());
     const auto chosen = ui::chooseColour(*controls_.cd1);
     if (!chosen) {
         controls_.cd1->setCurrentColor(lastConfirmed_); // cancelling leaves the dialog's colour too
@@ -28,7 +33,6 @@ void CurveColours::chooseFor(Curve curve)
     if (chosen->isValid())
         lastConfirmed_ = ui::opaqueRgb(*chosen);
     controls_.cd1->setCurrentColor(lastConfirmed_);
-    const CurveControls row = curveOf(controls_, curve);
     row.colour->setBackColour(lastConfirmed_);
     if (row.phasor)
         row.phasor->setColour(lastConfirmed_);

@@ -8,11 +8,13 @@
 #include "app/Schematic.h"
 #include "app/ToolTips.h"
 #include "app/WindowLayout.h"
+#include "app/WorksheetCopy.h"
 #include "circuit/ParameterInputs.h"
 #include "circuit/StaticAnalysis.h"
 #include "plot/SwitchOnMode.h"
 #include "plot/WaveformPlotter.h"
 #include "ui/ColourButton.h"
+#include "ui/EnterPressesButton.h"
 #include "ui/Slider.h"
 #include "ui/Twips.h"
 #include "ui/WindowFont.h"
@@ -51,11 +53,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     plotter_ = std::make_unique<WaveformPlotter>(controls_, *analysis_, *stepper_);
     switchOn_ = std::make_unique<SwitchOnMode>(controls_, [schematic](bool shown) { schematic->setCoilShown(shown); });
     colours_ = std::make_unique<CurveColours>(controls_);
+    copy_ = std::make_unique<WorksheetCopy>(controls_);
     wireEvents(); // after the initial values, so creating the controls raises no event
     installToolTips(controls_);
     analysis_->setRunListener([this] { markInputsRead(controls_); });
     installHelpKey(this);
     resonance_ = std::make_unique<ResonanceFollower>(controls_); // F2: after the handlers, so it follows them
+    ui::letEnterPressButtons(this);
 }
 
 Form1::~Form1() = default;

@@ -15,6 +15,7 @@ class Schematic;
 class StaticAnalysis;
 class SwitchOnMode;
 class WaveformPlotter;
+class WorksheetCopy;
 
 // The one window of the program. Constructing it creates every control in its initial state
 // and wires each event to its handler; Form_Load runs start-up.
@@ -36,6 +37,7 @@ public:
     AnimationStepper& animationStepper() { return *stepper_; }
     AnimationControl& animationControl() { return *animation_; }
     WaveformPlotter& plotter() { return *plotter_; }
+    WorksheetCopy& worksheetCopy() { return *copy_; }
     Schematic& schematic() { return *schematic_; }
 
 private:
@@ -51,4 +53,5 @@ private:
     std::unique_ptr<SwitchOnMode> switchOn_;
     std::unique_ptr<CurveColours> colours_;
     std::unique_ptr<ResonanceFollower> resonance_;
+    std::unique_ptr<WorksheetCopy> copy_;
 };

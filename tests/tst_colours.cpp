@@ -204,6 +204,45 @@ private slots:
         QVERIFY(dialogs.messages.empty());
     }
 
+    void chooserOpensOnTheCurvesColourAndNamesIt_data()
+    {
+        QTest::addColumn<QString>("buttonName");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Command2") << "Command2" << QStringLiteral(u"Farbe: Angelegte Spannung");
+        QTest::newRow("Command3") << "Command3" << QStringLiteral(u"Farbe: Strom");
+        QTest::newRow("Command4") << "Command4" << QStringLiteral(u"Farbe: Leistung");
+        QTest::newRow("Command5") << "Command5" << QStringLiteral(u"Farbe: Spannung an R");
+        QTest::newRow("Command6") << "Command6" << QStringLiteral(u"Farbe: Spannung an C");
+        QTest::newRow("Command7") << "Command7" << QStringLiteral(u"Farbe: Spannung an L");
+    }
+    void chooserOpensOnTheCurvesColourAndNamesIt()
+    {
+        QFETCH(QString, buttonName);
+        QFETCH(QString, title);
+        DialogRecorder dialogs;
+        LoadedWindow w;
+        // Another curve's confirmed colour does not carry over to this button's opening.
+        const QColor other(17, 34, 51);
+        dialogs.colourAnswers.push_back(other);
+        click(buttonName == "Command7" ? w.c.Command2 : w.c.Command7);
+        auto* target = button(w.form, buttonName);
+        const QColor own = target->backColour();
+        QVERIFY(own != other);
+        QString shownTitle;
+        QColor openedOn;
+        ui::setColourHandler([&](QColorDialog& dialog) -> std::optional<QColor> {
+            shownTitle = dialog.windowTitle();
+            openedOn = dialog.currentColor();
+            return std::nullopt;
+        });
+        const auto before = colours(w.form);
+        click(target);
+        QCOMPARE(shownTitle, title);
+        QCOMPARE(openedOn, own);
+        QCOMPARE(colours(w.form), before); // cancelled: nothing changes
+        QCOMPARE(w.c.cd1->currentColor(), other);
+    }
+
     void currentButtonAndPhasorShareAColourOnlyAfterAChoice()
     {
         DialogRecorder dialogs;
@@ -261,10 +300,11 @@ private slots:
         QCOMPARE(button(w.form, buttonName)->grab().toImage(), buttonBefore);
         QCOMPARE(w.c.Picture2->grab().toImage(), phasorsBefore);
 
-        // Its next opening starts on the colour last confirmed, not on the cancelled one.
+        // Its next opening starts on the button's colour, not on the cancelled one.
         DialogRecorder again;
         click(button(w.form, buttonName));
-        QCOMPARE(again.colourDialogOpenedOn, std::vector<QColor>{confirmed});
+        QCOMPARE(again.colourDialogOpenedOn,
+                 std::vector<QColor>{button(w.form, buttonName)->backColour()});
         QCOMPARE(colours(w.form), before);
     }
 
@@ -275,14 +315,12 @@ private slots:
         const QColor a(255, 255, 0), b(0, 128, 128);
         dialogs.colourAnswers = {a, b, std::nullopt};
         click(w.c.Command2); // confirms a
-        click(w.c.Command6); // opens on a, confirms b
-        click(w.c.Command4); // opens on b, cancelled
-        click(w.c.Command3); // opens on b, nothing queued: cancelled
-        // The colour of its first opening is the dialog's own.
-        QCOMPARE(dialogs.colourDialogOpenedOn.size(), size_t(4));
-        QCOMPARE(dialogs.colourDialogOpenedOn[1], a);
-        QCOMPARE(dialogs.colourDialogOpenedOn[2], b);
-        QCOMPARE(dialogs.colourDialogOpenedOn[3], b);
+        click(w.c.Command6); // opens on magenta, confirms b
+        click(w.c.Command4); // opens on green, cancelled
+        click(w.c.Command3); // opens on dark blue, nothing queued: cancelled
+        // Each opening starts on the clicked curve's colour.
+        QCOMPARE(dialogs.colourDialogOpenedOn,
+                 (std::vector<QColor>{QColor(255, 0, 0), QColor(255, 0, 255), QColor(0, 192, 0), QColor(0, 0, 192)}));
         QCOMPARE(w.c.Command2->backColour(), a);
         QCOMPARE(w.c.Command6->backColour(), b);
         QCOMPARE(w.c.Command4->backColour(), QColor(0, 192, 0));

@@ -23,15 +23,17 @@
 #include "ui/LineElement.h"
 #include "ui/Slider.h"
 
-#include <QCheckBox>
-#include <QClipboard>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QColorDialog>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -151,6 +153,7 @@ public:
                 .arg(tipChecks_),
             QStringLiteral("%1 plots (%2 without a message)").arg(plots_).arg(plotsDrawn_),
             QStringLiteral("%1 colour choices").arg(colourChoices_),
+            QStringLiteral("%1 copies for worksheets").arg(copies_),
             QStringLiteral("%1 values typed key by key into c and l").arg(keyByKey_),
             QStringLiteral("%1 long delays cut short (%2 loops moving again)").arg(longDelaysCut_).arg(loopsGoingAgain_),
             QStringLiteral("%1 times F1 (%2 times Esc in the guide)").arg(guideOpened_).arg(guideClosed_),
@@ -363,7 +366,7 @@ private:
             {10, 7, &Soak::plot},          {30, 33, &Soak::clearSurfaces},   {40, 40, &Soak::chooseColour},
             {80, 70, &Soak::moveSlider},   {220, 150, &Soak::waitForTicks},  {15, 15, &Soak::paintWindow},
             {25, 0, &Soak::startLoop},     {6, 12, &Soak::useGuide},      {30, 20, &Soak::typeComponentKeyByKey},
-            {6, 3, &Soak::longDelayThenShortOne},                            {8, 12, &Soak::useResonanceWindow},
+            {6, 3, &Soak::longDelayThenShortOne}, {15, 25, &Soak::copyFromSurface},  {8, 12, &Soak::useResonanceWindow},
         };
         int total = 0;
         for (const Weighted& weighted : actions)
@@ -759,6 +762,84 @@ private:
             for (int i = 0; i < steps; ++i)
                 QTest::keyClick(slider, key);
         }
+    }
+
+    // For a worksheet: Ctrl+C on a surface reached with Tab, or one of the entries of its
+    // context menu, or the menu closed again with Esc. The clipboard must hold what was asked.
+    void copyFromSurface()
+    {
+        ui::DrawingSurface* surface = chance(50) ? c.Picture1 : c.Picture2;
+        const int kind = below(5);
+        static const char* const what[] = {"press Ctrl+C on", "copy the picture of", "copy the window from",
+                                           "copy the values from", "open and close the menu of"};
+        note(QStringLiteral("%1 %2").arg(QLatin1String(what[kind]), surface->objectName()));
+        QGuiApplication::clipboard()->clear();
+        ++copies_;
+        if (kind == 0) {
+            surface->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(surface, Qt::Key_C, Qt::ControlModifier);
+        } else {
+            // What the window system makes of a right click (Qt Test sends the bare click).
+            const QPoint at(below(surface->width()), below(surface->height()));
+            QTest::mouseClick(surface, Qt::RightButton, {}, at);
+            QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, surface->mapToGlobal(at));
+            QApplication::sendEvent(surface, &menuEvent);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu || menu->actions().size() != 3)
+                return setFault(QStringLiteral("a right click on %1 shows no copy menu").arg(surface->objectName()));
+            if (kind == 4) {
+                QTest::keyClick(menu, Qt::Key_Escape);
+            } else {
+                QAction* entry = menu->actions()[kind - 1];
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+            }
+            if (QApplication::activePopupWidget())
+                return setFault(QStringLiteral("the copy menu stays open"));
+        }
+        const QImage image = QGuiApplication::clipboard()->image();
+        const QString text = QGuiApplication::clipboard()->text();
+        switch (kind) {
+        case 0:
+        case 1:
+            if (image.size() != surface->size() * surface->devicePixelRatio())
+                setFault(QStringLiteral("the copied picture of %1 is %2 x %3 pixels")
+                             .arg(surface->objectName()).arg(image.width()).arg(image.height()));
+            break;
+        case 2:
+            if (image.size() != form_.size() * form_.devicePixelRatio())
+                setFault(QStringLiteral("the copied window is %1 x %2 pixels").arg(image.width()).arg(image.height()));
+            break;
+        case 3:
+            setFault(copiedValuesFault(text));
+            break;
+        default:
+            if (!image.isNull() || !text.isEmpty())
+                setFault(QStringLiteral("closing the copy menu copied something"));
+        }
+    }
+
+    // The copied values: the inputs as shown, then a header and at most 5000 steps, each row
+    // as many numbers with a decimal comma as the header has columns.
+    QString copiedValuesFault(const QString& text) const
+    {
+        if (!text.startsWith(QStringLiteral(u"Größe\tWert\tEinheit\nU\t") + c.u->text() + u'\t'))
+            return QStringLiteral("the copied values begin %1").arg(quoted(text.left(40)));
+        const qsizetype table = text.indexOf(QStringLiteral("\n\nSchritt\t"));
+        if (table < 0)
+            return {};
+        const QStringList rows = text.mid(table + 2).split(u'\n', Qt::SkipEmptyParts);
+        if (rows.size() > 5001)
+            return QStringLiteral("%1 steps copied").arg(rows.size() - 1);
+        const qsizetype columns = rows[0].split(u'\t').size();
+        for (qsizetype i = 1; i < rows.size(); ++i) {
+            const QStringList cells = rows[i].split(u'\t');
+            if (cells.size() != columns || cells[0] != QString::number(i))
+                return QStringLiteral("copied step %1 reads %2").arg(i).arg(quoted(rows[i]));
+            for (const QString& cell : cells)
+                if (!optionalNumber(cell) || cell.contains(u'.'))
+                    return QStringLiteral("copied step %1 holds %2").arg(i).arg(quoted(cell));
+        }
+        return {};
     }
 
     // F2 opens the window "Resonanz und Leistung"; there the student copies the values or the
@@ -1208,6 +1289,7 @@ private:
     long messages_ = 0;
     std::map<QString, long> messageCounts_;
     long colourChoices_ = 0;
+    long copies_ = 0;
     long keyByKey_ = 0;
     long longDelaysCut_ = 0;
     long loopsGoingAgain_ = 0;

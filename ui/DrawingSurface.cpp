@@ -1,6 +1,7 @@
 #include "ui/DrawingSurface.h"
 
 #include "ui/Element.h"
+#include "ui/FocusFrame.h"
 #include "ui/Twips.h"
 
 #include <QGuiApplication>
@@ -89,25 +90,38 @@ void DrawingSurface::pset(float x, float y, QRgb colour)
     int px = 0, py = 0;
     if (!toDevice(x, y, px, py))
         return;
-    const QRgb pixel = colour | 0xff000000u;
-    reinterpret_cast<QRgb*>(image_.scanLine(py))[px] = pixel;
+    // A point is one pixel of the window's layout, however many device pixels that takes,
+    // and starts at the device pixel of its position.
     const double ratio = image_.devicePixelRatio();
-    const QRect at(int(px / ratio), int(py / ratio), 1, 1);
+    const int side = std::max(1, int(std::lround(ratio)));
+    const int right = std::min(px + side, image_.width()), bottom = std::min(py + side, image_.height());
+    const QRgb pixel = colour | 0xff000000u;
+    for (int row = py; row < bottom; ++row)
+        std::fill(reinterpret_cast<QRgb*>(image_.scanLine(row)) + px,
+                  reinterpret_cast<QRgb*>(image_.scanLine(row)) + right, pixel);
+    const QRect at(QPoint(int(px / ratio), int(py / ratio)), QPoint(int((right - 1) / ratio), int((bottom - 1) / ratio)));
     if (baseValid_) {
-        if (underBaseElement(at))
+        if (underBaseElement(at)) {
             baseDirty_ |= at;
-        else
-            reinterpret_cast<QRgb*>(base_.scanLine(py))[px] = pixel;
+        } else {
+            for (int row = py; row < bottom; ++row)
+                std::fill(reinterpret_cast<QRgb*>(base_.scanLine(row)) + px,
+                          reinterpret_cast<QRgb*>(base_.scanLine(row)) + right, pixel);
+        }
     }
     invalidate(at);
 }
 
 bool DrawingSurface::underBaseElement(const QRect& drawingPixels) const
 {
-    const int x = drawingPixels.x(), y = drawingPixels.y();
-    if (x < 0 || y < 0 || x >= baseMaskWidth_ || std::size_t(y) * std::size_t(baseMaskWidth_) >= baseMask_.size())
+    if (drawingPixels.left() < 0 || drawingPixels.top() < 0 || drawingPixels.right() >= baseMaskWidth_
+        || std::size_t(drawingPixels.bottom() + 1) * std::size_t(baseMaskWidth_) > baseMask_.size())
         return true;
-    return baseMask_[std::size_t(y) * std::size_t(baseMaskWidth_) + std::size_t(x)] != 0;
+    for (int y = drawingPixels.top(); y <= drawingPixels.bottom(); ++y)
+        for (int x = drawingPixels.left(); x <= drawingPixels.right(); ++x)
+            if (baseMask_[std::size_t(y) * std::size_t(baseMaskWidth_) + std::size_t(x)] != 0)
+                return true;
+    return false;
 }
 
 void DrawingSurface::prepareBase()
@@ -211,8 +225,23 @@ void DrawingSurface::paintEvent(QPaintEvent* event)
             painter.restore();
         }
     }
-    if (!inner.contains(clip))
+    if (!inner.contains(clip)) {
         qDrawShadePanel(&painter, rect(), palette(), true, kBorder);
+        if (hasFocus() && !hideFocus_)
+            paintFocusFrame(painter, rect(), palette());
+    }
+}
+
+void DrawingSurface::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update(); // the border shows the focus; what is drawn inside stays as it is
+}
+
+void DrawingSurface::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 } // namespace ui

@@ -25,7 +25,8 @@ public:
     ElementLayer& elements() { return elements_; }
 
     void cls();
-    // One device pixel at (x, y) twips; points off the drawing area are dropped.
+    // One pixel of the layout at (x, y) twips, placed to the device pixel; points off the
+    // drawing area are dropped.
     void pset(float x, float y, QRgb colour);
     void refresh();
 
@@ -37,6 +38,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void ensureImage();
@@ -47,6 +50,9 @@ private:
     void prepareBase();
     void composeBase(const QRect& drawingPixels);
     bool underBaseElement(const QRect& drawingPixels) const;
+
+    friend class SurfacePicture;
+    bool hideFocus_ = false; // while its picture is taken for the clipboard
 
     QImage image_;
     ElementLayer elements_;

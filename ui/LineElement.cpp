@@ -88,9 +88,24 @@ void LineElement::setWidth(int pixels)
 
 void LineElement::paint(QPainter& painter) const
 {
-    painter.setPen(pen_);
-    if (const auto line = clipped(twipsToPixels(x1_, y1_), twipsToPixels(x2_, y2_)))
-        painter.drawLine(*line);
+    // The pen is cosmetic, so its width is in device pixels: a line one pixel wide is one
+    // pixel of the window's layout, two device pixels at 200 %.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    auto line = clipped(twipsToPixels(x1_, y1_), twipsToPixels(x2_, y2_));
+    if (!line)
+        return;
+    if (ratio == 1.0) {
+        painter.setPen(pen_);
+    } else {
+        QPen scaled = pen_;
+        scaled.setWidthF(width_ * ratio);
+        painter.setPen(scaled);
+        // At 100 % a line on x covers the pixel right of x; at any scale it covers the same
+        // pixel of the layout, the device pixels from x on, as the plotted points do.
+        const qreal shift = 0.5 - 0.5 / ratio;
+        line->translate(shift, shift);
+    }
+    painter.drawLine(*line);
 }
 
 QRect LineElement::pixelBounds() const { return bounds_; }
