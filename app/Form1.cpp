@@ -4,6 +4,7 @@
 #include "animation/AnimationStepper.h"
 #include "app/CurveColours.h"
 #include "app/HelpWindow.h"
+#include "app/ResonanceFollower.h"
 #include "app/Schematic.h"
 #include "app/ToolTips.h"
 #include "app/WindowLayout.h"
@@ -57,6 +58,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     installToolTips(controls_);
     analysis_->setRunListener([this] { markInputsRead(controls_); });
     installHelpKey(this);
+    resonance_ = std::make_unique<ResonanceFollower>(controls_); // F2: after the handlers, so it follows them
     ui::letEnterPressButtons(this);
 }
 

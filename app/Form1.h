@@ -10,6 +10,7 @@ class AnimationControl;
 class AnimationStepper;
 class CurveColours;
 class ParameterInputs;
+class ResonanceFollower;
 class Schematic;
 class StaticAnalysis;
 class SwitchOnMode;
@@ -51,5 +52,6 @@ private:
     std::unique_ptr<WaveformPlotter> plotter_;
     std::unique_ptr<SwitchOnMode> switchOn_;
     std::unique_ptr<CurveColours> colours_;
+    std::unique_ptr<ResonanceFollower> resonance_;
     std::unique_ptr<WorksheetCopy> copy_;
 };

@@ -271,7 +271,7 @@ void buildCredits(Controls& controls)
     bold.setBold(true);
     controls.Label[30]->setFont(bold);
     controls.Label[33] = label(frame5, "Label33", "Version " WELLGRAT_VERSION, {1440, 240, 1695, 255});
-    controls.Label[31] = label(frame5, "Label31", "F1: Hilfe", {120, 450, 3015, 255});
+    controls.Label[31] = label(frame5, "Label31", QStringLiteral("F1: Hilfe · F2: Resonanz und Leistung"), {120, 450, 3015, 255});
     controls.Label[32] = label(frame5, "Label32", QStringLiteral("© 2026 Das Wellgrat-Team"), {120, 720, 2895, 255});
 }
 

@@ -255,7 +255,7 @@ private slots:
     {
         DialogRecorder dialogs;
         LoadedWindow w;
-        QCOMPARE(w.c.Label[31]->text(), QStringLiteral("F1: Hilfe"));
+        QCOMPARE(w.c.Label[31]->text(), QStringLiteral("F1: Hilfe · F2: Resonanz und Leistung"));
         w.form.show();
         w.form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w.form));

@@ -12,6 +12,7 @@
 #include "TestSupport.h"
 
 #include "app/HelpWindow.h"
+#include "app/ResonanceWindow.h"
 #include "circuit/InputWait.h"
 #include "circuit/Rounding.h"
 #include "ui/ControlValues.h"
@@ -22,6 +23,7 @@
 #include "ui/LineElement.h"
 #include "ui/Slider.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -364,7 +366,7 @@ private:
             {10, 7, &Soak::plot},          {30, 33, &Soak::clearSurfaces},   {40, 40, &Soak::chooseColour},
             {80, 70, &Soak::moveSlider},   {220, 150, &Soak::waitForTicks},  {15, 15, &Soak::paintWindow},
             {25, 0, &Soak::startLoop},     {6, 12, &Soak::useGuide},      {30, 20, &Soak::typeComponentKeyByKey},
-            {6, 3, &Soak::longDelayThenShortOne}, {15, 25, &Soak::copyFromSurface},
+            {6, 3, &Soak::longDelayThenShortOne}, {15, 25, &Soak::copyFromSurface},  {8, 12, &Soak::useResonanceWindow},
         };
         int total = 0;
         for (const Weighted& weighted : actions)
@@ -838,6 +840,64 @@ private:
                     return QStringLiteral("copied step %1 holds %2").arg(i).arg(quoted(cell));
         }
         return {};
+    }
+
+    // F2 opens the window "Resonanz und Leistung"; there the student copies the values or the
+    // picture, or closes it with Esc. It opens no message box and changes no input, and what
+    // it copies reads back as numbers.
+    void useResonanceWindow()
+    {
+        auto* window = form_.findChild<ResonanceWindow*>();
+        if (window && window->isVisible()) {
+            switch (below(3)) {
+            case 0: {
+                note(QStringLiteral("copy the values of the resonance curve"));
+                window->findChild<QAction*>(QStringLiteral("copyValuesAction"))->trigger();
+                const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+                if (lines.value(0) != QStringLiteral("f in Hz\tI in A\tφ in Grad"))
+                    return setFault(QStringLiteral("the copied values lack their header"));
+                for (qsizetype k = 1; k < lines.size(); ++k) {
+                    const QStringList cells = lines[k].split(u'\t');
+                    if (cells.size() != 3 || !optionalNumber(cells[0]) || !optionalNumber(cells[1]) || !optionalNumber(cells[2]))
+                        return setFault(QStringLiteral("copied line %1 does not read: %2").arg(k).arg(quoted(lines[k])));
+                }
+                return;
+            }
+            case 1:
+                note(QStringLiteral("copy the picture of the resonance window"));
+                window->findChild<QAction*>(QStringLiteral("copyPictureAction"))->trigger();
+                if (QGuiApplication::clipboard()->image().isNull())
+                    setFault(QStringLiteral("the copied picture is empty"));
+                return;
+            default:
+                note(QStringLiteral("press Esc in the resonance window"));
+                QTest::keyClick(window, Qt::Key_Escape);
+                if (window->isVisible())
+                    setFault(QStringLiteral("Esc left the resonance window open"));
+                return;
+            }
+        }
+        note(QStringLiteral("press F2"));
+        form_.activateWindow(); // the student clicks back into the window first
+        // An open resonance window shares the window's activation, as the guide does.
+        if (!QTest::qWaitForWindowActive(&form_) || !QTest::qWaitFor([this] { return QApplication::activeWindow() == &form_; }, 1000))
+            return note(QStringLiteral("  (the window did not become active)"));
+        QStringList texts;
+        for (const QLineEdit* field : fields())
+            texts << field->text();
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &form_;
+        QTest::keyClick(target, Qt::Key_F2);
+        window = form_.findChild<ResonanceWindow*>();
+        if (!window || !window->isVisible())
+            return setFault(QStringLiteral("F2 did not open the resonance window"));
+        if (window->isModal() || QApplication::activeModalWidget())
+            setFault(QStringLiteral("the resonance window keeps the window from being used"));
+        if (form_.findChildren<ResonanceWindow*>().size() != 1)
+            setFault(QStringLiteral("F2 opened a second resonance window"));
+        for (std::size_t i = 0; i < fields().size(); ++i)
+            if (fields()[i]->text() != texts[qsizetype(i)])
+                setFault(QStringLiteral("F2 changed the text of %1").arg(fields()[i]->objectName()));
+        (void)window->grab();
     }
 
     // F1 opens the guide beside the window, Esc in the guide closes it; neither changes what

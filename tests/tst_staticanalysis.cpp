@@ -430,7 +430,7 @@ void StaticAnalysisTest::initialTexts_data()
         // credits; the version is the one that CMakeLists.txt names
         {"Label30", "Wellgrat"},
         {"Label33", "Version 1.0"},
-        {"Label31", "F1: Hilfe"},
+        {"Label31", QStringLiteral("F1: Hilfe · F2: Resonanz und Leistung")},
         {"Label32", QStringLiteral("© 2026 Das Wellgrat-Team")},
     };
     for (const auto& [name, text] : rows)
