@@ -35,18 +35,21 @@ void installHelpKey(QWidget* form)
 {
     auto* key = new QShortcut(QKeySequence(Qt::Key_F1), form);
     key->setObjectName(QStringLiteral("HelpKey"));
-    QObject::connect(key, &QShortcut::activated, form, [form] {
-        auto* help = form->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
-        if (!help) {
-            help = new HelpWindow(form);
-            // Beside the main window where the screen has room, so both stay in view.
-            const QRect window = form->frameGeometry();
-            const QRect screen = form->screen()->availableGeometry();
-            if (window.right() + 8 + help->width() <= screen.right())
-                help->move(window.right() + 8, window.top());
-        }
-        help->show();
-        help->raise();
-        help->activateWindow();
-    });
+    QObject::connect(key, &QShortcut::activated, form, [form] { openGuide(form); });
+}
+
+void openGuide(QWidget* form)
+{
+    auto* help = form->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!help) {
+        help = new HelpWindow(form);
+        // Beside the main window where the screen has room, so both stay in view.
+        const QRect window = form->frameGeometry();
+        const QRect screen = form->screen()->availableGeometry();
+        if (window.right() + 8 + help->width() <= screen.right())
+            help->move(window.right() + 8, window.top());
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
 }

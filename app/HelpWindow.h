@@ -20,3 +20,5 @@ private:
 
 // F1 in the main window opens the guide (or brings it to the front).
 void installHelpKey(QWidget* form);
+// Opens the guide of the main window `form` (or brings it to the front).
+void openGuide(QWidget* form);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ResonanceWindow.h"
 
+#include "app/HelpWindow.h"
 #include "app/ResonanceTexts.h"
 #include "ui/ResonanceChart.h"
 #include "ui/TriangleView.h"
@@ -88,11 +89,16 @@ ResonanceWindow::ResonanceWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-// Esc closes it, as it closes a dialog; the keys its parts do not want arrive here.
+// Esc closes it, as it closes a dialog, and F1 opens the guide, as in the main window; the
+// keys its parts do not want arrive here.
 void ResonanceWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         close();
+        return;
+    }
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        openGuide(mainWindow_);
         return;
     }
     QWidget::keyPressEvent(event);

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 
 #include "ui/ControlValues.h"
+#include "app/HelpWindow.h"
 #include "app/ResonanceWindow.h"
 #include "circuit/GermanNumber.h"
 #include "ui/GroupFrame.h"
@@ -24,6 +25,7 @@
 #include <QLogValueAxis>
 #include <QMenu>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QValueAxis>
 
@@ -161,6 +163,14 @@ void ResonanceWindowTest::f2OpensAndEscapeCloses()
     QVERIFY(QTest::qWaitForWindowActive(&w.form));
     QTest::keyClick(&w.form, Qt::Key_F2);
     QCOMPARE(w.resonance(), window);
+    QVERIFY(window->isVisible());
+    // F1 there opens the guide of the main window, which tells about this window too.
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_F1);
+    auto* guide = w.form.findChild<HelpWindow*>();
+    QVERIFY(guide);
+    QVERIFY(guide->isVisible());
+    QVERIFY(guide->browser()->toPlainText().contains(QStringLiteral("Resonanz und Leistung")));
     QVERIFY(window->isVisible());
     window->close();
     QVERIFY(!window->isVisible());
