@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One instant of the steady state: the angles of a step and the points and phasor tips of

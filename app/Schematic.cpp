@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The circuit drawing inside the group "Schaltplan": a closed loop with the resistor, the
 // capacitor and the coil on the top wire and the source on the bottom wire. Bridging wires
 // replace the capacitor and the coil when they are taken out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls with their twips geometry and initial state.
 #include "app/WindowLayout.h"
 #include "app/Schematic.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmark: drives the real window and prints, for each case, the median over repeated
 // runs, the number of runs and the target. Run it through scripts/bench.sh, which builds in
 // Release and runs it headless (offscreen) and under Xvfb.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up probe for the benchmark: starts a window as the program does, and once the window
 // has been exposed and painted for the first time writes one line to stdout and quits. The
 // benchmark measures, from outside, the time from spawning this process to that line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The formulas of the static analysis of the series R-L-C circuit, with the program's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The switch-on transient of the series R-C circuit: an explicit forward step of the

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates resources/wellgrat-32.png, the 32 x 32 pixel program icon, from the
 # pixel drawing below (a hand-tuned small version of resources/wellgrat.svg:
 # phasors in a circle, time axis, red = voltage, blue = current).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the benchmark in Release and runs it twice: headless
 # (offscreen) and under Xvfb, where a refresh really goes to a display server. Extra
 # arguments go to the benchmark (--runs N, --starts N, --cases 123456). Exits non-zero when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the picture of the window for the README: start-up, one plot with "Zeichne!", then a
 // grab of the window into the PNG file named on the command line.
 #include "app/Form1.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the picture of the window shown in the README: starts the window under a virtual X
 # server (Xvfb), draws one plot with "Zeichne!" and saves the window as a PNG.
 #   scripts/screenshot.sh [OUTPUT.png]        default: docs/wellgrat.png

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The long robustness soak: 100,000 random actions of an impatient class on the real window,
 # headless. The short soak of the test suite (tests/tst_soak.cpp) is the same test with
 # fewer actions.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, then builds with warnings as errors and runs the whole test suite
 # headless: once in a normal build (the benchmark and screenshot tools built too, so they keep
 # compiling) and once with AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animation on the real window: one step (points and phasor tips), the timer loop, the
 // delay field and the slider, and how a failing step ends the loop.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curve colours chosen with the six colour buttons, and "CLS", driven through the real
 // window.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five circuit inputs and the capacitor box, driven as a user drives them: typing into
 // the real fields character by character and clicking the box. "Recomputes" shows in two
 // ways: the result captions change, and the step counter `takt` grows by one, since every

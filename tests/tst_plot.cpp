@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Zeichne!" on the real window: the switch-on plot against an independent run of its
 // integration, the steady-state plot as steps 1 to 5000 of the animation, and how either
 // ends on an error.

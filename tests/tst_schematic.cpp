@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The circuit drawing in the group "Schaltplan": every element where it belongs, and the
 // drawing a closed loop whether the capacitor and the coil are in the circuit or not.
 #include "TestSupport.h"

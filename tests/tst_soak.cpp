@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded random soak of the whole window: an impatient class of students types, pastes and
 // erases texts in every field, clicks every check box and button it can reach, moves the
 // slider, opens and closes the guide and lets the animation run, while the answers to every message box and colour

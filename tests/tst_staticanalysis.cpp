@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window after start-up and the static analysis behind its six result captions, driven
 // through the real window: field texts, the capacitor check box, captions, the error flag,
 // the one error message and the animation tick that follows a successful run.

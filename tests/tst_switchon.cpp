@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The switch-on mode on the real window: entering takes the coil out of the schematic and the
 // inputs and sets L to 0, leaving puts the schematic back but not the inductance.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a person meets it: keyboard focus order, names for screen readers, captions
 // that fit their boxes without running into their neighbours, and the window's own frame.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ControlValues.h"
 
 #include "circuit/CalcError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number rules of the program, tested as plain functions: German number texts in and
 // out whatever the machine's locale, rounding with ties to even, whole numbers for the
 // timer, and checked arithmetic.

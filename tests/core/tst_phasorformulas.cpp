@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pure formulas of one animation step: each curve is the projection of its rotating
 // phasor, the capacitor voltage lags and the coil voltage leads the current by a quarter
 // turn, and every division is checked.

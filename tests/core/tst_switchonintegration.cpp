@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One step of the switch-on integration, without the window: the quoted numbers of step 1,
 // the whole integration against the closed-form solution, and the operations that must fail.
 #include "circuit/CalcError.h"
