@@ -99,26 +99,26 @@ void showState(const CircuitInput& input, bool justRead)
     ui::showInputState(input.field, reasonText(wait), help);
 }
 
-std::vector<CircuitInput> circuitInputs(const Controls& c)
+std::vector<CircuitInput> circuitInputs(const Controls& controls)
 {
     return {
-        {c.u,
+        {controls.u,
          QStringLiteral("Spannung U der Quelle, Effektivwert in Volt (V).\n") + kCommaHint +
              QStringLiteral(", z. B. 10 oder 12,5.\nWerte unter 1 werden nicht übernommen."),
          circuit::waitOfWholeNonZero, 0.0, {}},
-        {c.f,
+        {controls.f,
          QStringLiteral("Frequenz f der Quelle in Hertz (Hz).\n") + kCommaHint +
              QStringLiteral(", z. B. 50 oder 162,5.\nWerte unter 1 werden nicht übernommen."),
          circuit::waitOfWholeNonZero, 0.0, {}},
-        {c.r,
+        {controls.r,
          QStringLiteral("Widerstand R in Ohm.\n") + kCommaHint +
              QStringLiteral(", z. B. 100 oder 47,5.\nWerte unter 1 werden nicht übernommen."),
          circuit::waitOfWholeNonZero, 0.0, {}},
-        {c.l,
+        {controls.l,
          QStringLiteral("Induktivität L der Spule in Henry (Hy).\n") + kCommaHint +
              QStringLiteral(", z. B. 0,1 Hy = 100 mH.\n0 heißt: keine Spule."),
          circuit::waitOfInductance, 1e3, QStringLiteral("mH")},
-        {c.c,
+        {controls.c,
          QStringLiteral("Kapazität C des Kondensators in Farad (F).\n") + kCommaHint +
              QStringLiteral(", z. B. 0,00001 F = 10 µF (oder 1E-5).\n0 wird nicht übernommen.\n"
                             "Gilt nur, wenn „Eingebaut“ angehakt ist."),
@@ -126,74 +126,74 @@ std::vector<CircuitInput> circuitInputs(const Controls& c)
     };
 }
 
-void installInputTips(const Controls& c)
+void installInputTips(const Controls& controls)
 {
-    const Controls* controls = &c;
-    for (const CircuitInput& input : circuitInputs(c)) {
+    const Controls* all = &controls;
+    for (const CircuitInput& input : circuitInputs(controls)) {
         showState(input, true);
         QLineEdit* field = input.field;
         // Connected after the change handlers, so the verdict comes after the handler's run.
-        QObject::connect(field, &QLineEdit::textChanged, field, [controls, field] {
-            for (const CircuitInput& each : circuitInputs(*controls))
+        QObject::connect(field, &QLineEdit::textChanged, field, [all, field] {
+            for (const CircuitInput& each : circuitInputs(*all))
                 if (each.field == field)
                     showState(each, false);
         });
     }
 }
 
-void installOptionTips(const Controls& c)
+void installOptionTips(const Controls& controls)
 {
-    describe(c.Check1, QStringLiteral("Baut den Kondensator ein oder aus.\nOhne Kondensator ist das Feld C gesperrt; "
+    describe(controls.Check1, QStringLiteral("Baut den Kondensator ein oder aus.\nOhne Kondensator ist das Feld C gesperrt; "
                                       "sein Wert bleibt stehen und gilt wieder, sobald er eingebaut ist."));
-    describe(c.perioden, QStringLiteral("Anzahl der Perioden, die das Kurvendiagramm zeigt.\n") + kCommaHint +
+    describe(controls.perioden, QStringLiteral("Anzahl der Perioden, die das Kurvendiagramm zeigt.\n") + kCommaHint +
                              QStringLiteral(", z. B. 1, 2 oder 0,5.\nGilt für „Zeichne!“ und die Animation."));
-    describe(c.phaseein, QStringLiteral("Phase der Spannung im Moment des Einschaltens in Grad.\n") + kCommaHint +
+    describe(controls.phaseein, QStringLiteral("Phase der Spannung im Moment des Einschaltens in Grad.\n") + kCommaHint +
                              QStringLiteral(", z. B. 0, 90 oder 45,5.\n"
                                             "Nur im Modus „Im Moment des Einschaltens“ verfügbar."));
-    describe(c.Text1, QStringLiteral("Delay: Pause zwischen zwei Schritten der Animation in Millisekunden (ms).\n"
+    describe(controls.Text1, QStringLiteral("Delay: Pause zwischen zwei Schritten der Animation in Millisekunden (ms).\n"
                                      "Eine ganze Zahl über 5, z. B. 10; der Schieberegler folgt dem Feld.\n"
                                      "Gilt ab dem nächsten Schritt."));
-    describe(c.Slider1, QStringLiteral("Delay mit der Maus: 5 bis 500 ms Pause zwischen zwei Schritten der Animation.\n"
+    describe(controls.Slider1, QStringLiteral("Delay mit der Maus: 5 bis 500 ms Pause zwischen zwei Schritten der Animation.\n"
                                        "Das Feld Delay zeigt den Wert."));
 
     const QString curveOn = QStringLiteral("Schaltet die Kurve „%1“ im Kurvendiagramm ein oder aus%2.");
     const QString phasor = QStringLiteral(", mit ihrem Zeiger im Zeigerdiagramm");
     const QString locked = QStringLiteral("\nIm Modus „Im Moment des Einschaltens“ gesperrt.");
-    describe(c.Check2, curveOn.arg(c.Check2->text(), phasor) +
+    describe(controls.Check2, curveOn.arg(controls.Check2->text(), phasor) +
                            QStringLiteral("\nDie Spannung ist auf volle Höhe gezeichnet."));
-    describe(c.Check3, curveOn.arg(c.Check3->text(), phasor) +
+    describe(controls.Check3, curveOn.arg(controls.Check3->text(), phasor) +
                            QStringLiteral("\nDer Strom ist auf volle Höhe gezeichnet."));
-    describe(c.Check4, curveOn.arg(c.Check4->text(), QString()) +
+    describe(controls.Check4, curveOn.arg(controls.Check4->text(), QString()) +
                            QStringLiteral("\nDie Leistung hat keinen Zeiger: sie ist das Produkt von Spannung und Strom."));
-    describe(c.Check5, curveOn.arg(c.Check5->text(), phasor) + QStringLiteral("\nBezogen auf Û.") + locked);
-    describe(c.Check6, curveOn.arg(c.Check6->text(), phasor) +
+    describe(controls.Check5, curveOn.arg(controls.Check5->text(), phasor) + QStringLiteral("\nBezogen auf Û.") + locked);
+    describe(controls.Check6, curveOn.arg(controls.Check6->text(), phasor) +
                            QStringLiteral("\nBezogen auf Û; nur mit eingebautem Kondensator.") + locked);
-    describe(c.Check7, curveOn.arg(c.Check7->text(), phasor) + QStringLiteral("\nBezogen auf Û.") + locked);
+    describe(controls.Check7, curveOn.arg(controls.Check7->text(), phasor) + QStringLiteral("\nBezogen auf Û.") + locked);
 
-    for (const CurveControls& curve : curvesOf(c))
+    for (const CurveControls& curve : curvesOf(controls))
         describe(curve.colour, QStringLiteral("Farbe der Kurve „%1“ wählen.\nDie neue Farbe gilt für alle Punkte, die "
                                               "danach gezeichnet werden%2.")
                                    .arg(curve.check->text(),
                                         curve.phasor ? QStringLiteral(", und für ihren Zeiger") : QString()));
 
-    describe(c.Check8, QStringLiteral("Zeigt, was im Moment des Einschaltens geschieht: die Quelle wird bei der "
+    describe(controls.Check8, QStringLiteral("Zeigt, was im Moment des Einschaltens geschieht: die Quelle wird bei der "
                                       "gewählten Phase an Widerstand und ungeladenen Kondensator gelegt.\n"
                                       "Die Spule wird dafür ausgebaut (L = 0), und es gibt nur Spannung, Strom "
                                       "und Leistung."));
-    describe(c.Check9, QStringLiteral("Refresh beim Zeichnen: zeigt die Kurven schon während des Zeichnens, Punkt "
+    describe(controls.Check9, QStringLiteral("Refresh beim Zeichnen: zeigt die Kurven schon während des Zeichnens, Punkt "
                                       "für Punkt.\nOhne Haken erscheint das Bild erst am Ende, dafür schneller."));
-    describe(c.Check10, QStringLiteral("Loop: lässt die Animation laufen, einen Schritt je Delay.\nDie Kurven wachsen "
+    describe(controls.Check10, QStringLiteral("Loop: lässt die Animation laufen, einen Schritt je Delay.\nDie Kurven wachsen "
                                        "über das Kurvendiagramm, die Zeiger drehen sich; nach 4999 Schritten "
                                        "beginnt sie auf leerem Diagramm von vorn.\nSchaltet „Zeiger an“ mit ein."));
-    describe(c.Check11, QStringLiteral("Zeiger an: die Zeiger im Zeigerdiagramm drehen sich mit jedem Schritt "
+    describe(controls.Check11, QStringLiteral("Zeiger an: die Zeiger im Zeigerdiagramm drehen sich mit jedem Schritt "
                                        "mit.\nOhne Haken bleiben sie stehen; jede übernommene Eingabe rückt sie "
                                        "sonst um einen Schritt weiter."));
-    describe(c.Command1, QStringLiteral("Zeichne!: rechnet die Schaltung neu und zeichnet die gewählten Kurven über "
+    describe(controls.Command1, QStringLiteral("Zeichne!: rechnet die Schaltung neu und zeichnet die gewählten Kurven über "
                                         "die Anzahl der Perioden.\nIm Modus „Im Moment des Einschaltens“ den "
                                         "Einschaltvorgang."));
-    describe(c.Command8, QStringLiteral("CLS: löscht Kurvendiagramm und Zeigerdiagramm.\nAchsen und Zeiger bleiben "
+    describe(controls.Command8, QStringLiteral("CLS: löscht Kurvendiagramm und Zeigerdiagramm.\nAchsen und Zeiger bleiben "
                                         "stehen; eine laufende Animation zeichnet weiter."));
-    describe(c.Picture1,
+    describe(controls.Picture1,
              QStringLiteral("Kurvendiagramm: der zeitliche Verlauf der gewählten Kurven, von links nach rechts.\n"
                             "Spannung und Strom sind jede auf volle Höhe gezeichnet, die Leistung als Produkt "
                             "beider (positiv über der Achse); die Spannungen an R, C und L sind auf Û "
@@ -201,7 +201,7 @@ void installOptionTips(const Controls& c)
                             "Im Einschaltvorgang ist die Spannung auf volle Höhe gezeichnet, der Strom auf Î "
                             "bezogen, und positive Leistung liegt unter der Achse.\n"
                             "Rechtsklick: Bild, Fenster oder Werte kopieren; Strg+C kopiert das Bild."));
-    describe(c.Picture2, QStringLiteral("Zeigerdiagramm: jeder Zeiger dreht sich gegen den Uhrzeigersinn; seine Höhe "
+    describe(controls.Picture2, QStringLiteral("Zeigerdiagramm: jeder Zeiger dreht sich gegen den Uhrzeigersinn; seine Höhe "
                                         "ist der Wert der Kurve im selben Augenblick.\nSpannung und Strom reichen "
                                         "bis an den Kreis, die Spannungen an R, C und L sind auf Û bezogen.\n"
                                         "Rechtsklick: Bild, Fenster oder Werte kopieren; Strg+C kopiert das Bild."));
@@ -218,12 +218,12 @@ QString derivedLine(const QString& name, const std::optional<double>& value, con
 
 } // namespace
 
-QString derivedQuantitiesText(const Controls& c)
+QString derivedQuantitiesText(const Controls& controls)
 {
-    const QString f = c.f->text(), l = c.l->text(), capacitance = c.c->text();
-    const QString ueff = c.ueff->text(), ieff = c.ieff->text(), phi = c.phi->text();
+    const QString f = controls.f->text(), l = controls.l->text(), capacitance = controls.c->text();
+    const QString ueff = controls.ueff->text(), ieff = controls.ieff->text(), phi = controls.phi->text();
     const circuit::DerivedQuantities derived = circuit::deriveQuantities(
-        {viewOf(f), viewOf(l), viewOf(capacitance), c.Check1->isChecked(), viewOf(ueff), viewOf(ieff), viewOf(phi)});
+        {viewOf(f), viewOf(l), viewOf(capacitance), controls.Check1->isChecked(), viewOf(ueff), viewOf(ieff), viewOf(phi)});
     QString lines;
     lines += derivedLine(QStringLiteral("X_L = ω·L"), derived.inductiveReactance, QStringLiteral("Ohm"));
     lines += derivedLine(QStringLiteral("X_C = 1/(ω·C)"), derived.capacitiveReactance, QStringLiteral("Ohm"));
@@ -235,7 +235,7 @@ QString derivedQuantitiesText(const Controls& c)
     if (lines.isEmpty())
         return {};
     QString text = QStringLiteral("Aus den angezeigten Werten berechnet:") + lines;
-    for (const QLineEdit* input : {c.u, c.f, c.r, c.l, c.c})
+    for (const QLineEdit* input : {controls.u, controls.f, controls.r, controls.l, controls.c})
         if (ui::isTinted(input)) {
             text += QStringLiteral("\nEine Eingabe ist noch nicht übernommen.");
             break;
@@ -243,10 +243,10 @@ QString derivedQuantitiesText(const Controls& c)
     return text;
 }
 
-void markInputsRead(const Controls& c)
+void markInputsRead(const Controls& controls)
 {
-    for (const CircuitInput& input : circuitInputs(c))
-        if (input.field != c.c || c.Check1->isChecked()) // without the capacitor C is not read
+    for (const CircuitInput& input : circuitInputs(controls))
+        if (input.field != controls.c || controls.Check1->isChecked()) // without the capacitor C is not read
             showState(input, true);
 }
 
@@ -254,7 +254,7 @@ void installToolTips(const Controls& controls)
 {
     installInputTips(controls);
     installOptionTips(controls);
-    const Controls* c = &controls;
+    const Controls* all = &controls;
     for (QLabel* result : {controls.ueff, controls.ieff, controls.z, controls.phi, controls.udach, controls.idach})
-        static_cast<ui::ResultLabel*>(result)->setDetails([c] { return derivedQuantitiesText(*c); });
+        static_cast<ui::ResultLabel*>(result)->setDetails([all] { return derivedQuantitiesText(*all); });
 }
