@@ -227,13 +227,13 @@ struct ShownWindow {
         exposed = waitExposed(form);
     }
     Form1 form;
-    const Controls& c = form.controls();
+    const Controls& controls = form.controls();
     bool exposed = false;
 };
 
-void setCurves(const Controls& c, std::initializer_list<QCheckBox*> on)
+void setCurves(const Controls& controls, std::initializer_list<QCheckBox*> on)
 {
-    for (QCheckBox* box : {c.Check2, c.Check3, c.Check4, c.Check5, c.Check6, c.Check7})
+    for (QCheckBox* box : {controls.Check2, controls.Check3, controls.Check4, controls.Check5, controls.Check6, controls.Check7})
         box->setChecked(std::find(on.begin(), on.end(), box) != on.end());
 }
 
@@ -338,30 +338,30 @@ void plotCases(const Options& options, Report& report)
     ShownWindow w;
     if (!w.exposed)
         report.note("warning: the window was not exposed; refreshes may not repaint");
-    const Controls& c = w.c;
+    const Controls& controls = w.controls;
     const bool ratioJudged = options.xvfb;
-    const std::vector<QWidget*> picture1{c.Picture1}, picture2{c.Picture2}, both{c.Picture1, c.Picture2};
+    const std::vector<QWidget*> picture1{controls.Picture1}, picture2{controls.Picture2}, both{controls.Picture1, controls.Picture2};
 
     // 1 and 2: the steady-state plot, all six curves on; with the phasors off (no refresh
     // but those of Check9) and on, as the window opens (a refresh of Picture2 every step).
-    setCurves(c, {c.Check2, c.Check3, c.Check4, c.Check5, c.Check6, c.Check7});
-    c.Check9->setChecked(false);
+    setCurves(controls, {controls.Check2, controls.Check3, controls.Check4, controls.Check5, controls.Check6, controls.Check7});
+    controls.Check9->setChecked(false);
     if (options.wants('1')) {
-        c.Check11->setChecked(false);
+        controls.Check11->setChecked(false);
         settle();
         plainPlotCase("1  steady-state plot, 6 curves, Check9 off, Check11 off", w.form, options.runs, report);
-        c.Check11->setChecked(true);
+        controls.Check11->setChecked(true);
         settle();
         refreshPlotCase("1+ the same with Check11 on (Picture2 refreshed)", w.form, picture2, options.runs,
                         ratioJudged, report);
     }
-    c.Check9->setChecked(true);
+    controls.Check9->setChecked(true);
     if (options.wants('2')) {
-        c.Check11->setChecked(false);
+        controls.Check11->setChecked(false);
         settle();
         refreshPlotCase("2  steady-state plot, 6 curves, Check9 on, Check11 off", w.form, picture1, options.runs,
                         ratioJudged, report);
-        c.Check11->setChecked(true);
+        controls.Check11->setChecked(true);
         settle();
         refreshPlotCase("2+ the same with Check11 on (both refreshed)", w.form, both, options.runs, ratioJudged,
                         report);
@@ -370,12 +370,12 @@ void plotCases(const Options& options, Report& report)
     // 3: the switch-on plot, voltage, current and power on.
     if (!options.wants('3'))
         return;
-    c.Check8->setChecked(true); // builds the coil out (a message, answered)
-    setCurves(c, {c.Check2, c.Check3, c.Check4});
-    c.Check9->setChecked(false);
+    controls.Check8->setChecked(true); // builds the coil out (a message, answered)
+    setCurves(controls, {controls.Check2, controls.Check3, controls.Check4});
+    controls.Check9->setChecked(false);
     settle();
     plainPlotCase("3a switch-on plot, 3 curves, Check9 off", w.form, options.runs, report);
-    c.Check9->setChecked(true);
+    controls.Check9->setChecked(true);
     settle();
     refreshPlotCase("3b switch-on plot, 3 curves, Check9 on", w.form, picture1, options.runs, ratioJudged, report);
     if (dialogs.messages != 1)

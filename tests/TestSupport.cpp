@@ -38,7 +38,7 @@ QStringList DialogRecorder::texts() const
     return result;
 }
 
-LoadedWindow::LoadedWindow() : c(form.controls()) { form.Form_Load(); }
+LoadedWindow::LoadedWindow() : controls(form.controls()) { form.Form_Load(); }
 
 ShownWindow::ShownWindow()
 {
@@ -47,9 +47,9 @@ ShownWindow::ShownWindow()
         qWarning("window not exposed");
 }
 
-QStringList captions(const Controls& c)
+QStringList captions(const Controls& controls)
 {
-    return {c.ueff->text(), c.udach->text(), c.phi->text(), c.z->text(), c.ieff->text(), c.idach->text()};
+    return {controls.ueff->text(), controls.udach->text(), controls.phi->text(), controls.z->text(), controls.ieff->text(), controls.idach->text()};
 }
 
 void typeInto(QWidget* field, const QString& text)

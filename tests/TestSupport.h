@@ -38,7 +38,7 @@ inline int taktOf(const Form1& form) { return form.property("takt").toInt(); }
 struct LoadedWindow {
     LoadedWindow();
     Form1 form;
-    const Controls& c;
+    const Controls& controls;
 
     // The window's member variables, read through its Qt properties.
     int takt() const { return taktOf(form); }
@@ -54,7 +54,7 @@ struct ShownWindow : LoadedWindow {
 
 // The six result captions in the order the static analysis writes them: ueff, udach, phi,
 // z, ieff, idach.
-QStringList captions(const Controls& c);
+QStringList captions(const Controls& controls);
 
 // Replaces the whole text of a field as a user would: select all, then type each character.
 void typeInto(QWidget* field, const QString& text);

@@ -187,27 +187,27 @@ void AnimationTest::opensWithStepOneDrawn()
     QCOMPARE(taktOf(w.form), 1);
 
     // Step 1: the applied voltage and the current at x = 121, nothing else on the surface.
-    const auto dots = plotted(w.c.Picture1);
-    const bool stepOneShown = w.c.Picture1->pixelAt(121, 1398.22f) == rgbOf(w.c.Command2)
-        && w.c.Picture1->pixelAt(121, 77.42f) == rgbOf(w.c.Command3) && dots.size() == 2
+    const auto dots = plotted(w.controls.Picture1);
+    const bool stepOneShown = w.controls.Picture1->pixelAt(121, 1398.22f) == rgbOf(w.controls.Command2)
+        && w.controls.Picture1->pixelAt(121, 77.42f) == rgbOf(w.controls.Command3) && dots.size() == 2
         && std::all_of(dots.begin(), dots.end(),
-                       [&](const Dot& dot) { return dot.column == columnOf(w.c.Picture1, 121); });
+                       [&](const Dot& dot) { return dot.column == columnOf(w.controls.Picture1, 121); });
     QVERIFY2(stepOneShown, "the start-up step, drawn before the window is shown, must stay on Picture1");
 
-    QVERIFY(visible(w.c.lu));
-    QVERIFY(visible(w.c.li));
-    QVERIFY(!visible(w.c.lur));
-    QVERIFY(!visible(w.c.luc));
-    QVERIFY(!visible(w.c.lul));
-    QVERIFY(std::fabs(tipOf(w.c.lu).x - 2800.00) < kCoord);
-    QVERIFY(std::fabs(tipOf(w.c.lu).y - 1398.22) < kCoord);
-    QVERIFY(std::fabs(tipOf(w.c.li).x - 1859.11) < kCoord);
-    QVERIFY(std::fabs(tipOf(w.c.li).y - 77.42) < kCoord);
+    QVERIFY(visible(w.controls.lu));
+    QVERIFY(visible(w.controls.li));
+    QVERIFY(!visible(w.controls.lur));
+    QVERIFY(!visible(w.controls.luc));
+    QVERIFY(!visible(w.controls.lul));
+    QVERIFY(std::fabs(tipOf(w.controls.lu).x - 2800.00) < kCoord);
+    QVERIFY(std::fabs(tipOf(w.controls.lu).y - 1398.22) < kCoord);
+    QVERIFY(std::fabs(tipOf(w.controls.li).x - 1859.11) < kCoord);
+    QVERIFY(std::fabs(tipOf(w.controls.li).y - 77.42) < kCoord);
 
     // The start-up step applied the delay field in place of the designed 100 ms.
-    QCOMPARE(w.c.Timer1->interval(), 10);
-    QVERIFY(!w.c.Timer1->isActive());
-    QVERIFY(!w.c.Check10->isChecked());
+    QCOMPARE(w.controls.Timer1->interval(), 10);
+    QVERIFY(!w.controls.Timer1->isActive());
+    QVERIFY(!w.controls.Check10->isChecked());
 }
 
 void AnimationTest::drawsAStep_data()
@@ -237,13 +237,13 @@ void AnimationTest::drawsAStep()
 
     QVERIFY(w.form.animationStepper().AnimationStep(qint16(step)));
 
-    QCOMPARE(w.c.Picture1->pixelAt(float(x), float(voltageY)), rgbOf(w.c.Command2));
-    QCOMPARE(w.c.Picture1->pixelAt(float(x), float(currentY)), rgbOf(w.c.Command3));
-    QCOMPARE(plottedInColumn(w.c.Picture1, x).size(), std::size_t(2));
-    QVERIFY(std::fabs(tipOf(w.c.lu).x - voltageTipX) < kCoord);
-    QVERIFY(std::fabs(tipOf(w.c.lu).y - voltageY) < kCoord);
-    QVERIFY(std::fabs(tipOf(w.c.li).x - currentTipX) < kCoord);
-    QVERIFY(std::fabs(tipOf(w.c.li).y - currentY) < kCoord);
+    QCOMPARE(w.controls.Picture1->pixelAt(float(x), float(voltageY)), rgbOf(w.controls.Command2));
+    QCOMPARE(w.controls.Picture1->pixelAt(float(x), float(currentY)), rgbOf(w.controls.Command3));
+    QCOMPARE(plottedInColumn(w.controls.Picture1, x).size(), std::size_t(2));
+    QVERIFY(std::fabs(tipOf(w.controls.lu).x - voltageTipX) < kCoord);
+    QVERIFY(std::fabs(tipOf(w.controls.lu).y - voltageY) < kCoord);
+    QVERIFY(std::fabs(tipOf(w.controls.li).x - currentTipX) < kCoord);
+    QVERIFY(std::fabs(tipOf(w.controls.li).y - currentY) < kCoord);
     QCOMPARE(taktOf(w.form), 1); // a direct step leaves the timer's counter alone
     QVERIFY(dialogs.messages.empty());
 }
@@ -262,25 +262,25 @@ void AnimationTest::curvePointsLieOnPhasorTips()
     QFETCH(int, step);
     DialogRecorder dialogs;
     ShownWindow w;
-    w.c.Check5->setChecked(true);
-    w.c.Check6->setChecked(true);
-    w.c.Check7->setChecked(true);
-    QVERIFY(w.c.Check1->isChecked());
-    w.c.Picture1->cls();
+    w.controls.Check5->setChecked(true);
+    w.controls.Check6->setChecked(true);
+    w.controls.Check7->setChecked(true);
+    QVERIFY(w.controls.Check1->isChecked());
+    w.controls.Picture1->cls();
 
     QVERIFY(w.form.animationStepper().AnimationStep(qint16(step)));
 
     const double x = step + 120;
-    const auto column = plottedInColumn(w.c.Picture1, x);
+    const auto column = plottedInColumn(w.controls.Picture1, x);
     QCOMPARE(column.size(), std::size_t(5));
     const std::pair<ui::ColourButton*, ui::LineElement*> curves[] = {
-        {w.c.Command2, w.c.lu}, {w.c.Command3, w.c.li}, {w.c.Command5, w.c.lur},
-        {w.c.Command6, w.c.luc}, {w.c.Command7, w.c.lul}};
+        {w.controls.Command2, w.controls.lu}, {w.controls.Command3, w.controls.li}, {w.controls.Command5, w.controls.lur},
+        {w.controls.Command6, w.controls.luc}, {w.controls.Command7, w.controls.lul}};
     for (const auto& [button, line] : curves) {
         QVERIFY2(visible(line), qPrintable(line->objectName()));
         // The one point of this colour is the pixel that holds the tip's Y1.
         QCOMPARE(countColour(column, rgbOf(button)), 1);
-        QCOMPARE(w.c.Picture1->pixelAt(float(x), float(tipOf(line).y)), rgbOf(button));
+        QCOMPARE(w.controls.Picture1->pixelAt(float(x), float(tipOf(line).y)), rgbOf(button));
     }
     QVERIFY(dialogs.messages.empty());
 }
@@ -317,27 +317,27 @@ void AnimationTest::delayField()
     QFETCH(bool, fails);
     DialogRecorder dialogs;
     ShownWindow w;
-    w.c.Timer1->setInterval(77);
+    w.controls.Timer1->setInterval(77);
 
-    retype(w.c.Text1, text);
+    retype(w.controls.Text1, text);
     // The delay field is silent and reaches the timer only through a step.
     QVERIFY(dialogs.messages.empty());
-    QCOMPARE(w.c.Timer1->interval(), 77);
-    QCOMPARE(w.c.Slider1->value(), slider);
-    QCOMPARE(w.c.Text1->text(), text); // the slider did not write the field back
+    QCOMPARE(w.controls.Timer1->interval(), 77);
+    QCOMPARE(w.controls.Slider1->value(), slider);
+    QCOMPARE(w.controls.Text1->text(), text); // the slider did not write the field back
 
-    w.c.Picture1->cls();
+    w.controls.Picture1->cls();
     QCOMPARE(w.form.animationStepper().AnimationStep(2000), !fails);
 
-    QCOMPARE(w.c.Timer1->interval(), interval);
-    QVERIFY(!w.c.Timer1->isActive());
+    QCOMPARE(w.controls.Timer1->interval(), interval);
+    QVERIFY(!w.controls.Timer1->isActive());
     if (fails) {
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
         verifyStepMessage(dialogs.messages.front());
-        QVERIFY(plotted(w.c.Picture1).empty());
+        QVERIFY(plotted(w.controls.Picture1).empty());
     } else {
         QVERIFY(dialogs.messages.empty());
-        QCOMPARE(plottedInColumn(w.c.Picture1, 2120).size(), std::size_t(2));
+        QCOMPARE(plottedInColumn(w.controls.Picture1, 2120).size(), std::size_t(2));
     }
 }
 
@@ -345,52 +345,52 @@ void AnimationTest::zeroPeakVoltageKeepsThePointsBeforeTheFailure()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    w.c.Check4->setChecked(true);
-    w.c.Check5->setChecked(true);
-    w.c.udach->setText(QStringLiteral("0"));
-    w.c.Picture1->cls();
-    const Tip lu = tipOf(w.c.lu), li = tipOf(w.c.li);
+    w.controls.Check4->setChecked(true);
+    w.controls.Check5->setChecked(true);
+    w.controls.udach->setText(QStringLiteral("0"));
+    w.controls.Picture1->cls();
+    const Tip lu = tipOf(w.controls.lu), li = tipOf(w.controls.li);
 
     QVERIFY(!w.form.animationStepper().AnimationStep(2000));
 
     QCOMPARE(dialogs.messages.size(), std::size_t(1));
     verifyStepMessage(dialogs.messages.front());
     // Voltage, current and power come before the voltage across R, which divides by Û.
-    const auto column = plottedInColumn(w.c.Picture1, 2120);
+    const auto column = plottedInColumn(w.controls.Picture1, 2120);
     QCOMPARE(column.size(), std::size_t(3));
-    QCOMPARE(countColour(column, rgbOf(w.c.Command2)), 1);
-    QCOMPARE(countColour(column, rgbOf(w.c.Command3)), 1);
-    QCOMPARE(countColour(column, rgbOf(w.c.Command4)), 1);
-    QCOMPARE(w.c.Picture1->pixelAt(2120, float(voltageY(2000))), rgbOf(w.c.Command2));
+    QCOMPARE(countColour(column, rgbOf(w.controls.Command2)), 1);
+    QCOMPARE(countColour(column, rgbOf(w.controls.Command3)), 1);
+    QCOMPARE(countColour(column, rgbOf(w.controls.Command4)), 1);
+    QCOMPARE(w.controls.Picture1->pixelAt(2120, float(voltageY(2000))), rgbOf(w.controls.Command2));
     // What the step did before the failure stays: lur shown; the tips are not reached.
-    QVERIFY(visible(w.c.lur));
-    QCOMPARE(tipOf(w.c.lu).x, lu.x);
-    QCOMPARE(tipOf(w.c.lu).y, lu.y);
-    QCOMPARE(tipOf(w.c.li).x, li.x);
-    QCOMPARE(tipOf(w.c.li).y, li.y);
+    QVERIFY(visible(w.controls.lur));
+    QCOMPARE(tipOf(w.controls.lu).x, lu.x);
+    QCOMPARE(tipOf(w.controls.lu).y, lu.y);
+    QCOMPARE(tipOf(w.controls.li).x, li.x);
+    QCOMPARE(tipOf(w.controls.li).y, li.y);
 }
 
 void AnimationTest::capacitorVoltageNeedsTheCapacitorBuiltIn()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    w.c.Check6->setChecked(true);
+    w.controls.Check6->setChecked(true);
     QVERIFY(w.form.animationStepper().AnimationStep(700));
-    const Tip moved = tipOf(w.c.luc);
+    const Tip moved = tipOf(w.controls.luc);
     QVERIFY(std::fabs(moved.x - 1400.0) > 100.0 || std::fabs(moved.y - 1400.0) > 100.0);
-    w.c.Picture1->cls();
+    w.controls.Picture1->cls();
 
-    w.c.Check1->setChecked(false); // takes the capacitor out and runs one tick
+    w.controls.Check1->setChecked(false); // takes the capacitor out and runs one tick
     QCOMPARE(taktOf(w.form), 2);
     QVERIFY(w.form.animationStepper().AnimationStep(1500));
 
     // luc follows Check6 alone, but neither moves nor plots without the capacitor.
-    QVERIFY(visible(w.c.luc));
-    QCOMPARE(tipOf(w.c.luc).x, moved.x);
-    QCOMPARE(tipOf(w.c.luc).y, moved.y);
-    const auto dots = plotted(w.c.Picture1);
-    QCOMPARE(countColour(dots, rgbOf(w.c.Command6)), 0);
-    QCOMPARE(plottedInColumn(w.c.Picture1, 1620).size(), std::size_t(2));
+    QVERIFY(visible(w.controls.luc));
+    QCOMPARE(tipOf(w.controls.luc).x, moved.x);
+    QCOMPARE(tipOf(w.controls.luc).y, moved.y);
+    const auto dots = plotted(w.controls.Picture1);
+    QCOMPARE(countColour(dots, rgbOf(w.controls.Command6)), 0);
+    QCOMPARE(plottedInColumn(w.controls.Picture1, 1620).size(), std::size_t(2));
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -398,30 +398,30 @@ void AnimationTest::phasorDisplayOffMovesNoTip()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    w.c.Check11->setChecked(false);
-    w.c.Check2->setChecked(false);
-    w.c.Check5->setChecked(true);
-    const ui::LineElement* lines[] = {w.c.lu, w.c.li, w.c.lur, w.c.luc, w.c.lul};
+    w.controls.Check11->setChecked(false);
+    w.controls.Check2->setChecked(false);
+    w.controls.Check5->setChecked(true);
+    const ui::LineElement* lines[] = {w.controls.lu, w.controls.li, w.controls.lur, w.controls.luc, w.controls.lul};
     std::vector<Tip> before;
     for (const auto* line : lines)
         before.push_back(tipOf(line));
 
     QVERIFY(w.form.animationStepper().AnimationStep(1000));
 
-    QVERIFY(!visible(w.c.lu));
-    QVERIFY(visible(w.c.li));
-    QVERIFY(visible(w.c.lur));
-    QVERIFY(!visible(w.c.luc));
-    QVERIFY(!visible(w.c.lul));
+    QVERIFY(!visible(w.controls.lu));
+    QVERIFY(visible(w.controls.li));
+    QVERIFY(visible(w.controls.lur));
+    QVERIFY(!visible(w.controls.luc));
+    QVERIFY(!visible(w.controls.lul));
     for (std::size_t i = 0; i < before.size(); ++i) {
         QCOMPARE(tipOf(lines[i]).x, before[i].x);
         QCOMPARE(tipOf(lines[i]).y, before[i].y);
     }
     // The points are drawn all the same: the current and the voltage across R.
-    const auto column = plottedInColumn(w.c.Picture1, 1120);
+    const auto column = plottedInColumn(w.controls.Picture1, 1120);
     QCOMPARE(column.size(), std::size_t(2));
-    QCOMPARE(countColour(column, rgbOf(w.c.Command3)), 1);
-    QCOMPARE(countColour(column, rgbOf(w.c.Command5)), 1);
+    QCOMPARE(countColour(column, rgbOf(w.controls.Command3)), 1);
+    QCOMPARE(countColour(column, rgbOf(w.controls.Command5)), 1);
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -430,24 +430,24 @@ void AnimationTest::cycleWrapClearsOnlyTheWaveform()
     DialogRecorder dialogs;
     ShownWindow w;
     const QRgb marker = qRgb(10, 200, 30);
-    w.c.Picture2->pset(300, 300, marker);
+    w.controls.Picture2->pset(300, 300, marker);
     AnimationControl& animation = w.form.animationControl();
 
     while (taktOf(w.form) < 4999)
         animation.Timer1_Timer();
-    QCOMPARE(w.c.Picture1->pixelAt(4999 + 120, float(voltageY(4999))), rgbOf(w.c.Command2));
-    QVERIFY(plotted(w.c.Picture1).size() > 600);
+    QCOMPARE(w.controls.Picture1->pixelAt(4999 + 120, float(voltageY(4999))), rgbOf(w.controls.Command2));
+    QVERIFY(plotted(w.controls.Picture1).size() > 600);
 
     animation.Timer1_Timer(); // would be step 5000: a new cycle at step 1
 
     QCOMPARE(taktOf(w.form), 1);
-    const auto dots = plotted(w.c.Picture1);
+    const auto dots = plotted(w.controls.Picture1);
     QCOMPARE(dots.size(), std::size_t(2));
-    QCOMPARE(w.c.Picture1->pixelAt(121, 1398.22f), rgbOf(w.c.Command2));
-    QCOMPARE(w.c.Picture1->pixelAt(121, 77.42f), rgbOf(w.c.Command3));
-    QCOMPARE(w.c.Picture2->pixelAt(300, 300), marker & 0x00ffffffu);
-    QVERIFY(visible(w.c.lu));
-    QVERIFY(std::fabs(tipOf(w.c.lu).x - 2800.00) < kCoord);
+    QCOMPARE(w.controls.Picture1->pixelAt(121, 1398.22f), rgbOf(w.controls.Command2));
+    QCOMPARE(w.controls.Picture1->pixelAt(121, 77.42f), rgbOf(w.controls.Command3));
+    QCOMPARE(w.controls.Picture2->pixelAt(300, 300), marker & 0x00ffffffu);
+    QVERIFY(visible(w.controls.lu));
+    QVERIFY(std::fabs(tipOf(w.controls.lu).x - 2800.00) < kCoord);
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -455,40 +455,40 @@ void AnimationTest::sliderAndDelayFieldFollowEachOther()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    QSlider* slider = w.c.Slider1;
-    QSignalSpy textChanges(w.c.Text1, &QLineEdit::textChanged);
+    QSlider* slider = w.controls.Slider1;
+    QSignalSpy textChanges(w.controls.Text1, &QLineEdit::textChanged);
 
     // Moved by the user: the field takes the value, once.
     slider->setFocus();
     QTest::keyClick(slider, Qt::Key_Right);
     QCOMPARE(slider->value(), 11);
-    QCOMPARE(w.c.Text1->text(), QStringLiteral("11"));
+    QCOMPARE(w.controls.Text1->text(), QStringLiteral("11"));
     QCOMPARE(textChanges.count(), 1);
 
     slider->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(slider->value(), 61);
-    QCOMPARE(w.c.Text1->text(), QStringLiteral("61"));
+    QCOMPARE(w.controls.Text1->text(), QStringLiteral("61"));
     QCOMPARE(textChanges.count(), 2);
     // The slider does not set the timer; the next step does.
-    QCOMPARE(w.c.Timer1->interval(), 10);
+    QCOMPARE(w.controls.Timer1->interval(), 10);
     QVERIFY(w.form.animationStepper().AnimationStep(2));
-    QCOMPARE(w.c.Timer1->interval(), 61);
+    QCOMPARE(w.controls.Timer1->interval(), 61);
 
     QTest::keyClick(slider, Qt::Key_End);
     QCOMPARE(slider->value(), 500);
-    QCOMPARE(w.c.Text1->text(), QStringLiteral("500"));
+    QCOMPARE(w.controls.Text1->text(), QStringLiteral("500"));
     QTest::keyClick(slider, Qt::Key_Home);
     QCOMPARE(slider->value(), 5);
-    QCOMPARE(w.c.Text1->text(), QStringLiteral("5"));
+    QCOMPARE(w.controls.Text1->text(), QStringLiteral("5"));
 
     // Typed: the slider follows, and setting it writes nothing back into the field (a
     // click event would turn "11,5" into "12").
-    retype(w.c.Text1, QStringLiteral("11,5"));
+    retype(w.controls.Text1, QStringLiteral("11,5"));
     QCOMPARE(slider->value(), 12);
-    QCOMPARE(w.c.Text1->text(), QStringLiteral("11,5"));
-    retype(w.c.Text1, QStringLiteral("249,6"));
+    QCOMPARE(w.controls.Text1->text(), QStringLiteral("11,5"));
+    retype(w.controls.Text1, QStringLiteral("249,6"));
     QCOMPARE(slider->value(), 250);
-    QCOMPARE(w.c.Text1->text(), QStringLiteral("249,6"));
+    QCOMPARE(w.controls.Text1->text(), QStringLiteral("249,6"));
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -496,36 +496,36 @@ void AnimationTest::loopOffAndOnGoesOnWithoutClearing()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    w.c.Check11->setChecked(false);
+    w.controls.Check11->setChecked(false);
 
-    w.c.Check10->click();
-    QVERIFY(w.c.Timer1->isActive());
-    QCOMPARE(w.c.Timer1->interval(), 10);
-    QVERIFY(w.c.Check11->isChecked()); // starting the loop shows the phasors
+    w.controls.Check10->click();
+    QVERIFY(w.controls.Timer1->isActive());
+    QCOMPARE(w.controls.Timer1->interval(), 10);
+    QVERIFY(w.controls.Check11->isChecked()); // starting the loop shows the phasors
     QTRY_VERIFY(taktOf(w.form) >= 6);
 
-    w.c.Check10->click();
-    QVERIFY(!w.c.Timer1->isActive());
-    QVERIFY(w.c.Check11->isChecked());
+    w.controls.Check10->click();
+    QVERIFY(!w.controls.Timer1->isActive());
+    QVERIFY(w.controls.Check11->isChecked());
     const int stopped = taktOf(w.form);
-    const auto before = plotted(w.c.Picture1);
+    const auto before = plotted(w.controls.Picture1);
     QTest::qWait(kQuietMs);
     QCOMPARE(taktOf(w.form), stopped);
-    QVERIFY(std::fabs(tipOf(w.c.lu).x - voltageTipX(stopped)) < kCoord);
+    QVERIFY(std::fabs(tipOf(w.controls.lu).x - voltageTipX(stopped)) < kCoord);
 
-    w.c.Check10->click();
+    w.controls.Check10->click();
     QTRY_VERIFY(taktOf(w.form) >= stopped + 3);
-    w.c.Check10->click();
+    w.controls.Check10->click();
 
     // Going on: the counter was not reset, and every point drawn before is still there.
     const int last = taktOf(w.form);
     QVERIFY(last > stopped && last < 4999);
-    const QImage& image = w.c.Picture1->image();
+    const QImage& image = w.controls.Picture1->image();
     for (const Dot& dot : before)
         QCOMPARE(image.pixel(dot.column, dot.row) & 0x00ffffffu, dot.colour);
-    QVERIFY(std::fabs(tipOf(w.c.lu).x - voltageTipX(last)) < kCoord);
-    QVERIFY(std::fabs(tipOf(w.c.lu).y - voltageY(last)) < kCoord);
-    QCOMPARE(w.c.Picture1->pixelAt(float(last + 120), float(voltageY(last))), rgbOf(w.c.Command2));
+    QVERIFY(std::fabs(tipOf(w.controls.lu).x - voltageTipX(last)) < kCoord);
+    QVERIFY(std::fabs(tipOf(w.controls.lu).y - voltageY(last)) < kCoord);
+    QCOMPARE(w.controls.Picture1->pixelAt(float(last + 120), float(voltageY(last))), rgbOf(w.controls.Command2));
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -533,12 +533,12 @@ void AnimationTest::loopStartKeepsIntervalForDelayFive()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    retype(w.c.Text1, QStringLiteral("5"));
-    w.c.Check10->click();
-    QCOMPARE(w.c.Timer1->interval(), 10); // the last applied
+    retype(w.controls.Text1, QStringLiteral("5"));
+    w.controls.Check10->click();
+    QCOMPARE(w.controls.Timer1->interval(), 10); // the last applied
     QTRY_VERIFY(taktOf(w.form) >= 3);
-    w.c.Check10->click();
-    QCOMPARE(w.c.Timer1->interval(), 10);
+    w.controls.Check10->click();
+    QCOMPARE(w.controls.Timer1->interval(), 10);
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -546,20 +546,20 @@ void AnimationTest::acceptedEditDrawsExactlyOneStep()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    w.c.Picture1->cls();
+    w.controls.Picture1->cls();
     const int before = taktOf(w.form);
 
-    append(w.c.r, QLatin1Char('0')); // "100" -> "1000"
+    append(w.controls.r, QLatin1Char('0')); // "100" -> "1000"
 
     const int step = before + 1;
     QCOMPARE(taktOf(w.form), step);
-    const auto dots = plotted(w.c.Picture1);
+    const auto dots = plotted(w.controls.Picture1);
     QCOMPARE(dots.size(), std::size_t(2));
     for (const Dot& dot : dots)
-        QCOMPARE(dot.column, columnOf(w.c.Picture1, step + 120));
-    QCOMPARE(w.c.Picture1->pixelAt(float(step + 120), float(voltageY(step))), rgbOf(w.c.Command2));
-    QVERIFY(std::fabs(tipOf(w.c.lu).x - voltageTipX(step)) < kCoord);
-    QVERIFY(!w.c.Timer1->isActive());
+        QCOMPARE(dot.column, columnOf(w.controls.Picture1, step + 120));
+    QCOMPARE(w.controls.Picture1->pixelAt(float(step + 120), float(voltageY(step))), rgbOf(w.controls.Command2));
+    QVERIFY(std::fabs(tipOf(w.controls.lu).x - voltageTipX(step)) < kCoord);
+    QVERIFY(!w.controls.Timer1->isActive());
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -567,9 +567,9 @@ void AnimationTest::editsDoNotPutOffTheLoop()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    retype(w.c.Text1, QStringLiteral("400"));
-    w.c.Check10->click();
-    QCOMPARE(w.c.Timer1->interval(), 400);
+    retype(w.controls.Text1, QStringLiteral("400"));
+    w.controls.Check10->click();
+    QCOMPARE(w.controls.Timer1->interval(), 400);
     const int start = taktOf(w.form);
 
     // Edits far more often than the loop's interval, each with its own tick.
@@ -577,11 +577,11 @@ void AnimationTest::editsDoNotPutOffTheLoop()
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 1500) {
-        w.c.r->setText(edits % 2 ? QStringLiteral("100") : QStringLiteral("101"));
+        w.controls.r->setText(edits % 2 ? QStringLiteral("100") : QStringLiteral("101"));
         ++edits;
         QTest::qWait(20);
     }
-    w.c.Check10->click();
+    w.controls.Check10->click();
 
     // The loop kept its own pace in between.
     QVERIFY2(taktOf(w.form) - start - edits >= 1,
@@ -593,8 +593,8 @@ void AnimationTest::noTickWhileAMessageBoxIsOpen()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    w.c.Check5->setChecked(true);
-    w.c.udach->setText(QStringLiteral("0"));
+    w.controls.Check5->setChecked(true);
+    w.controls.udach->setText(QStringLiteral("0"));
     int taktOnOpen = -1, taktOnClose = -1;
     bool timerRanInside = false;
     int open = 0;
@@ -604,7 +604,7 @@ void AnimationTest::noTickWhileAMessageBoxIsOpen()
             return; // a box over the box: already a failure, counted above
         ++open;
         taktOnOpen = taktOf(w.form);
-        timerRanInside = w.c.Timer1->isActive();
+        timerRanInside = w.controls.Timer1->isActive();
         // The box's own event loop: the timer keeps firing, and a tick may arrive directly.
         w.form.animationControl().timerElapsed();
         QTest::qWait(kQuietMs);
@@ -612,7 +612,7 @@ void AnimationTest::noTickWhileAMessageBoxIsOpen()
         --open;
     });
 
-    w.c.Check10->click();
+    w.controls.Check10->click();
     QTRY_VERIFY(!dialogs.messages.empty());
 
     QVERIFY(timerRanInside);
@@ -625,74 +625,74 @@ void AnimationTest::lettersInDelayEndTheLoopAtItsFirstStep()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    retype(w.c.Text1, QStringLiteral("abc"));
-    w.c.Timer1->setInterval(7);
-    const QImage before = w.c.Picture1->image().copy();
+    retype(w.controls.Text1, QStringLiteral("abc"));
+    w.controls.Timer1->setInterval(7);
+    const QImage before = w.controls.Picture1->image().copy();
 
-    w.c.Check10->click();
+    w.controls.Check10->click();
     // The interval stays as it was, and the loop starts.
-    QCOMPARE(w.c.Timer1->interval(), 7);
+    QCOMPARE(w.controls.Timer1->interval(), 7);
     QTRY_VERIFY(!dialogs.messages.empty());
 
     QTest::qWait(kQuietMs);
     QCOMPARE(dialogs.messages.size(), std::size_t(1));
     verifyStepMessage(dialogs.messages.front());
-    QVERIFY(!w.c.Check10->isChecked());
-    QVERIFY(!w.c.Timer1->isActive());
-    QCOMPARE(w.c.Timer1->interval(), 7);
+    QVERIFY(!w.controls.Check10->isChecked());
+    QVERIFY(!w.controls.Timer1->isActive());
+    QCOMPARE(w.controls.Timer1->interval(), 7);
     QCOMPARE(taktOf(w.form), 2);
-    QVERIFY(w.c.Picture1->image() == before); // no point drawn
-    QVERIFY(std::fabs(tipOf(w.c.lu).x - 2800.00) < kCoord);
+    QVERIFY(w.controls.Picture1->image() == before); // no point drawn
+    QVERIFY(std::fabs(tipOf(w.controls.lu).x - 2800.00) < kCoord);
 }
 
 void AnimationTest::failingStepEndsTheRunningLoop()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    w.c.Check10->click();
+    w.controls.Check10->click();
     QTRY_VERIFY(taktOf(w.form) >= 20);
     // Û of zero makes the voltage across R fail after the voltage and current points.
-    w.c.udach->setText(QStringLiteral("0"));
+    w.controls.udach->setText(QStringLiteral("0"));
     const int lastGood = taktOf(w.form);
-    const Tip lu = tipOf(w.c.lu), li = tipOf(w.c.li);
-    w.c.Picture1->cls();
-    w.c.Check5->setChecked(true);
+    const Tip lu = tipOf(w.controls.lu), li = tipOf(w.controls.li);
+    w.controls.Picture1->cls();
+    w.controls.Check5->setChecked(true);
     QTRY_VERIFY(!dialogs.messages.empty());
 
     QTest::qWait(kQuietMs);
     QCOMPARE(dialogs.messages.size(), std::size_t(1));
     verifyStepMessage(dialogs.messages.front());
-    QVERIFY(!w.c.Check10->isChecked());
-    QVERIFY(!w.c.Timer1->isActive());
+    QVERIFY(!w.controls.Check10->isChecked());
+    QVERIFY(!w.controls.Timer1->isActive());
     // takt, points and phasors stay where the failing step left them.
     const int failed = lastGood + 1;
     QCOMPARE(taktOf(w.form), failed);
-    const auto dots = plotted(w.c.Picture1);
+    const auto dots = plotted(w.controls.Picture1);
     QCOMPARE(dots.size(), std::size_t(2));
-    QCOMPARE(w.c.Picture1->pixelAt(float(failed + 120), float(voltageY(failed))), rgbOf(w.c.Command2));
-    QCOMPARE(countColour(dots, rgbOf(w.c.Command3)), 1);
-    QCOMPARE(tipOf(w.c.lu).x, lu.x);
-    QCOMPARE(tipOf(w.c.lu).y, lu.y);
-    QCOMPARE(tipOf(w.c.li).x, li.x);
-    QCOMPARE(tipOf(w.c.li).y, li.y);
-    QVERIFY(visible(w.c.lur));
+    QCOMPARE(w.controls.Picture1->pixelAt(float(failed + 120), float(voltageY(failed))), rgbOf(w.controls.Command2));
+    QCOMPARE(countColour(dots, rgbOf(w.controls.Command3)), 1);
+    QCOMPARE(tipOf(w.controls.lu).x, lu.x);
+    QCOMPARE(tipOf(w.controls.lu).y, lu.y);
+    QCOMPARE(tipOf(w.controls.li).x, li.x);
+    QCOMPARE(tipOf(w.controls.li).y, li.y);
+    QVERIFY(visible(w.controls.lur));
 }
 
 void AnimationTest::everyAcceptedEditReportsAFailingStep()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    retype(w.c.Text1, QStringLiteral("abc"));
+    retype(w.controls.Text1, QStringLiteral("abc"));
 
-    append(w.c.r, QLatin1Char('0'));
+    append(w.controls.r, QLatin1Char('0'));
     QCOMPARE(dialogs.messages.size(), std::size_t(1));
-    append(w.c.r, QLatin1Char('0'));
+    append(w.controls.r, QLatin1Char('0'));
     QCOMPARE(dialogs.messages.size(), std::size_t(2));
     for (const auto& message : dialogs.messages)
         verifyStepMessage(message);
     QCOMPARE(taktOf(w.form), 3);
-    QVERIFY(!w.c.Check10->isChecked());
-    QVERIFY(!w.c.Timer1->isActive());
+    QVERIFY(!w.controls.Check10->isChecked());
+    QVERIFY(!w.controls.Timer1->isActive());
     QCOMPARE(dialogs.maxOpenAtOnce, 1);
 }
 
@@ -701,8 +701,8 @@ void AnimationTest::refreshRepaintsOnlyWhatChanged()
     DialogRecorder dialogs;
     ShownWindow w;
     QTest::qWait(20);
-    PaintRecorder waveform(w.c.Picture1), phasors(w.c.Picture2);
-    const QRect whole1 = w.c.Picture1->rect(), whole2 = w.c.Picture2->rect();
+    PaintRecorder waveform(w.controls.Picture1), phasors(w.controls.Picture2);
+    const QRect whole1 = w.controls.Picture1->rect(), whole2 = w.controls.Picture2->rect();
 
     w.form.animationControl().Timer1_Timer();
 
@@ -739,32 +739,32 @@ void AnimationTest::longDelayGivesWayToAShorterOne()
     QFETCH(int, interval);
     DialogRecorder dialogs;
     ShownWindow w;
-    retype(w.c.Text1, QStringLiteral("2147483647"));
-    QCOMPARE(w.c.Slider1->value(), 214);
-    w.c.Check10->click();
-    QCOMPARE(w.c.Timer1->interval(), INT_MAX);
+    retype(w.controls.Text1, QStringLiteral("2147483647"));
+    QCOMPARE(w.controls.Slider1->value(), 214);
+    w.controls.Check10->click();
+    QCOMPARE(w.controls.Timer1->interval(), INT_MAX);
     const int stuck = taktOf(w.form);
 
     if (how == QLatin1String("typed")) {
-        retype(w.c.Text1, QStringLiteral("60"));
+        retype(w.controls.Text1, QStringLiteral("60"));
     } else if (how == QLatin1String("key")) {
-        w.c.Slider1->setFocus();
-        QTest::keyClick(w.c.Slider1, Qt::Key_Right);
-        QCOMPARE(w.c.Text1->text(), QStringLiteral("215"));
+        w.controls.Slider1->setFocus();
+        QTest::keyClick(w.controls.Slider1, Qt::Key_Right);
+        QCOMPARE(w.controls.Text1->text(), QStringLiteral("215"));
     } else {
         // A click that moves the value raises the click event once, as before.
-        QSignalSpy textChanges(w.c.Text1, &QLineEdit::textChanged);
-        const QPoint handle = sliderPoint(w.c.Slider1, QStyle::SC_SliderHandle);
-        QTest::mouseClick(w.c.Slider1, Qt::LeftButton, {}, QPoint(handle.x() - 20, handle.y()));
-        QCOMPARE(w.c.Text1->text(), QStringLiteral("164"));
+        QSignalSpy textChanges(w.controls.Text1, &QLineEdit::textChanged);
+        const QPoint handle = sliderPoint(w.controls.Slider1, QStyle::SC_SliderHandle);
+        QTest::mouseClick(w.controls.Slider1, Qt::LeftButton, {}, QPoint(handle.x() - 20, handle.y()));
+        QCOMPARE(w.controls.Text1->text(), QStringLiteral("164"));
         QCOMPARE(textChanges.count(), 1);
     }
-    QCOMPARE(w.c.Timer1->interval(), interval);
-    QVERIFY(w.c.Timer1->remainingTime() <= interval);
+    QCOMPARE(w.controls.Timer1->interval(), interval);
+    QVERIFY(w.controls.Timer1->remainingTime() <= interval);
     QTRY_VERIFY(taktOf(w.form) > stuck);
     // From the next step on, the delay the field shows.
-    QTRY_COMPARE(w.c.Timer1->interval(), w.c.Text1->text().toInt());
-    w.c.Check10->click();
+    QTRY_COMPARE(w.controls.Timer1->interval(), w.controls.Text1->text().toInt());
+    w.controls.Check10->click();
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -793,15 +793,15 @@ void AnimationTest::newDelayWhileTheLoopRuns()
     QFETCH(int, interval);
     DialogRecorder dialogs;
     ShownWindow w;
-    retype(w.c.Text1, running);
-    w.c.Check10->click();
-    QCOMPARE(w.c.Timer1->interval(), running.toInt());
+    retype(w.controls.Text1, running);
+    w.controls.Check10->click();
+    QCOMPARE(w.controls.Timer1->interval(), running.toInt());
 
-    w.c.Text1->setText(text);
-    QCOMPARE(w.c.Timer1->interval(), interval);
-    QVERIFY(w.c.Timer1->remainingTime() <= interval);
-    QVERIFY(w.c.Timer1->isActive());
-    w.c.Check10->click();
+    w.controls.Text1->setText(text);
+    QCOMPARE(w.controls.Timer1->interval(), interval);
+    QVERIFY(w.controls.Timer1->remainingTime() <= interval);
+    QVERIFY(w.controls.Timer1->isActive());
+    w.controls.Check10->click();
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -823,16 +823,16 @@ void AnimationTest::clickOnTheHandleBringsTheFieldInStep()
     QFETCH(int, position);
     DialogRecorder dialogs;
     ShownWindow w;
-    QSlider* slider = w.c.Slider1;
-    retype(w.c.Text1, delay);
+    QSlider* slider = w.controls.Slider1;
+    retype(w.controls.Text1, delay);
     QCOMPARE(slider->value(), position);
-    QCOMPARE(w.c.Text1->text(), delay);
+    QCOMPARE(w.controls.Text1->text(), delay);
 
-    QSignalSpy textChanges(w.c.Text1, &QLineEdit::textChanged);
+    QSignalSpy textChanges(w.controls.Text1, &QLineEdit::textChanged);
     QTest::mouseClick(slider, Qt::LeftButton, {}, sliderPoint(slider, QStyle::SC_SliderHandle));
 
     QCOMPARE(slider->value(), position);
-    QCOMPARE(w.c.Text1->text(), QString::number(position));
+    QCOMPARE(w.controls.Text1->text(), QString::number(position));
     QCOMPARE(textChanges.count(), 1);
     // The keyboard at the end: no change, no event, as before.
     slider->setFocus();
@@ -847,9 +847,9 @@ void AnimationTest::dragOfTheHandleAsBefore()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    QSlider* slider = w.c.Slider1;
+    QSlider* slider = w.controls.Slider1;
     QSignalSpy values(slider, &QSlider::valueChanged);
-    QSignalSpy textChanges(w.c.Text1, &QLineEdit::textChanged);
+    QSignalSpy textChanges(w.controls.Text1, &QLineEdit::textChanged);
     const QPoint handle = sliderPoint(slider, QStyle::SC_SliderHandle);
     QTest::mousePress(slider, Qt::LeftButton, {}, handle);
     for (int dx = 5; dx <= 40; dx += 5)
@@ -858,7 +858,7 @@ void AnimationTest::dragOfTheHandleAsBefore()
 
     QVERIFY(values.count() >= 2);
     QCOMPARE(textChanges.count(), values.count());
-    QCOMPARE(w.c.Text1->text(), QString::number(slider->value()));
+    QCOMPARE(w.controls.Text1->text(), QString::number(slider->value()));
     QVERIFY(dialogs.messages.empty());
 }
 

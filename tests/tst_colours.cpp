@@ -146,12 +146,12 @@ private slots:
         DialogRecorder dialogs;
         LoadedWindow w;
         int phasors = 0;
-        for (const CurveControls& curve : curvesOf(w.c)) {
+        for (const CurveControls& curve : curvesOf(w.controls)) {
             QCOMPARE(curve.colour->parentWidget(), curve.check->parentWidget());
             QCOMPARE(curve.colour->y(), curve.check->y());
             QVERIFY(curve.colour->x() > curve.check->x());
             QCOMPARE(curve.colour->accessibleName(), QStringLiteral("Farbe: ") + curve.check->text());
-            QCOMPARE(curveOf(w.c, curve.curve).check, curve.check);
+            QCOMPARE(curveOf(w.controls, curve.curve).check, curve.check);
             const QColor chosen(10, 20, 30 + 10 * phasors);
             dialogs.colourAnswers.push_back(chosen);
             curve.colour->click();
@@ -225,7 +225,7 @@ private slots:
         // Another curve's confirmed colour does not carry over to this button's opening.
         const QColor other(17, 34, 51);
         dialogs.colourAnswers.push_back(other);
-        click(buttonName == "Command7" ? w.c.Command2 : w.c.Command7);
+        click(buttonName == "Command7" ? w.controls.Command2 : w.controls.Command7);
         auto* target = button(w.form, buttonName);
         const QColor own = target->backColour();
         QVERIFY(own != other);
@@ -241,30 +241,30 @@ private slots:
         QCOMPARE(shownTitle, title);
         QCOMPARE(openedOn, own);
         QCOMPARE(colours(w.form), before); // cancelled: nothing changes
-        QCOMPARE(w.c.cd1->currentColor(), other);
+        QCOMPARE(w.controls.cd1->currentColor(), other);
     }
 
     void currentButtonAndPhasorShareAColourOnlyAfterAChoice()
     {
         DialogRecorder dialogs;
         LoadedWindow w;
-        QCOMPARE(w.c.Command3->backColour(), QColor(0, 0, 192));
-        QCOMPARE(w.c.li->colour(), QColor(0, 0, 255));
+        QCOMPARE(w.controls.Command3->backColour(), QColor(0, 0, 192));
+        QCOMPARE(w.controls.li->colour(), QColor(0, 0, 255));
 
-        click(w.c.Command3); // cancelled: still apart
-        QCOMPARE(w.c.Command3->backColour(), QColor(0, 0, 192));
-        QCOMPARE(w.c.li->colour(), QColor(0, 0, 255));
+        click(w.controls.Command3); // cancelled: still apart
+        QCOMPARE(w.controls.Command3->backColour(), QColor(0, 0, 192));
+        QCOMPARE(w.controls.li->colour(), QColor(0, 0, 255));
 
         dialogs.colourAnswers.push_back(QColor(0, 0, 255));
-        click(w.c.Command3);
-        QCOMPARE(w.c.Command3->backColour(), QColor(0, 0, 255));
-        QCOMPARE(w.c.li->colour(), QColor(0, 0, 255));
+        click(w.controls.Command3);
+        QCOMPARE(w.controls.Command3->backColour(), QColor(0, 0, 255));
+        QCOMPARE(w.controls.li->colour(), QColor(0, 0, 255));
 
         // Confirming the button's own dark blue gives the phasor that colour too.
         dialogs.colourAnswers.push_back(QColor(0, 0, 192));
-        click(w.c.Command3);
-        QCOMPARE(w.c.Command3->backColour(), QColor(0, 0, 192));
-        QCOMPARE(w.c.li->colour(), QColor(0, 0, 192));
+        click(w.controls.Command3);
+        QCOMPARE(w.controls.Command3->backColour(), QColor(0, 0, 192));
+        QCOMPARE(w.controls.li->colour(), QColor(0, 0, 192));
     }
 
     void cancelChangesNothing_data()
@@ -281,11 +281,11 @@ private slots:
         QVERIFY(showWindow(w));
         const QColor confirmed(200, 30, 60);
         dialogs.colourAnswers.push_back(confirmed);
-        click(w.c.Command7); // the dialog now holds a colour of its own
+        click(w.controls.Command7); // the dialog now holds a colour of its own
         click(button(w.form, buttonName)); // cancelled; the button has the focus now
         const auto before = colours(w.form);
         const QImage buttonBefore = button(w.form, buttonName)->grab().toImage();
-        const QImage phasorsBefore = w.c.Picture2->grab().toImage();
+        const QImage phasorsBefore = w.controls.Picture2->grab().toImage();
 
         // The user moves to another colour in the dialog and then cancels it.
         QColorDialog* opened = nullptr;
@@ -299,7 +299,7 @@ private slots:
         QCOMPARE(colours(w.form), before);
         QCOMPARE(opened->currentColor(), confirmed);
         QCOMPARE(button(w.form, buttonName)->grab().toImage(), buttonBefore);
-        QCOMPARE(w.c.Picture2->grab().toImage(), phasorsBefore);
+        QCOMPARE(w.controls.Picture2->grab().toImage(), phasorsBefore);
 
         // Its next opening starts on the button's colour, not on the cancelled one.
         DialogRecorder again;
@@ -315,21 +315,21 @@ private slots:
         LoadedWindow w;
         const QColor a(255, 255, 0), b(0, 128, 128);
         dialogs.colourAnswers = {a, b, std::nullopt};
-        click(w.c.Command2); // confirms a
-        click(w.c.Command6); // opens on magenta, confirms b
-        click(w.c.Command4); // opens on green, cancelled
-        click(w.c.Command3); // opens on dark blue, nothing queued: cancelled
+        click(w.controls.Command2); // confirms a
+        click(w.controls.Command6); // opens on magenta, confirms b
+        click(w.controls.Command4); // opens on green, cancelled
+        click(w.controls.Command3); // opens on dark blue, nothing queued: cancelled
         // Each opening starts on the clicked curve's colour.
         QCOMPARE(dialogs.colourDialogOpenedOn,
                  (std::vector<QColor>{QColor(255, 0, 0), QColor(255, 0, 255), QColor(0, 192, 0), QColor(0, 0, 192)}));
-        QCOMPARE(w.c.Command2->backColour(), a);
-        QCOMPARE(w.c.Command6->backColour(), b);
-        QCOMPARE(w.c.Command4->backColour(), QColor(0, 192, 0));
-        QCOMPARE(w.c.Command3->backColour(), QColor(0, 0, 192));
+        QCOMPARE(w.controls.Command2->backColour(), a);
+        QCOMPARE(w.controls.Command6->backColour(), b);
+        QCOMPARE(w.controls.Command4->backColour(), QColor(0, 192, 0));
+        QCOMPARE(w.controls.Command3->backColour(), QColor(0, 0, 192));
 
         // One dialog serves all six buttons.
         QCOMPARE(w.form.findChildren<QColorDialog*>().size(), qsizetype(1));
-        QCOMPARE(w.c.cd1->currentColor(), b);
+        QCOMPARE(w.controls.cd1->currentColor(), b);
     }
 
     void confirmedColoursArePlainRgb()
@@ -337,14 +337,14 @@ private slots:
         DialogRecorder dialogs;
         LoadedWindow w;
         dialogs.colourAnswers = {QColor(10, 20, 30, 40), QColor::fromHsv(120, 255, 255)};
-        click(w.c.Command5);
-        QCOMPARE(w.c.Command5->backColour().alpha(), 255);
-        QCOMPARE(rgbOf(w.c.Command5->backColour()), qRgb(10, 20, 30) & 0x00ffffffu);
-        QCOMPARE(w.c.lur->colour().alpha(), 255);
-        QCOMPARE(rgbOf(w.c.lur->colour()), qRgb(10, 20, 30) & 0x00ffffffu);
-        click(w.c.Command6);
+        click(w.controls.Command5);
+        QCOMPARE(w.controls.Command5->backColour().alpha(), 255);
+        QCOMPARE(rgbOf(w.controls.Command5->backColour()), qRgb(10, 20, 30) & 0x00ffffffu);
+        QCOMPARE(w.controls.lur->colour().alpha(), 255);
+        QCOMPARE(rgbOf(w.controls.lur->colour()), qRgb(10, 20, 30) & 0x00ffffffu);
+        click(w.controls.Command6);
         // QColor compares its colour model too: an HSV colour would not equal this RGB one.
-        QCOMPARE(w.c.Command6->backColour(), QColor(0, 255, 0));
+        QCOMPARE(w.controls.Command6->backColour(), QColor(0, 255, 0));
     }
 
     // A chooser that fails without being cancelled: the handler goes on with the colour last
@@ -355,11 +355,11 @@ private slots:
         LoadedWindow w;
         const QColor confirmed(90, 0, 170);
         dialogs.colourAnswers = {confirmed, QColor()};
-        click(w.c.Command2);
-        click(w.c.Command5);
-        QCOMPARE(w.c.Command5->backColour(), confirmed);
-        QCOMPARE(w.c.lur->colour(), confirmed);
-        QCOMPARE(w.c.cd1->currentColor(), confirmed);
+        click(w.controls.Command2);
+        click(w.controls.Command5);
+        QCOMPARE(w.controls.Command5->backColour(), confirmed);
+        QCOMPARE(w.controls.lur->colour(), confirmed);
+        QCOMPARE(w.controls.cd1->currentColor(), confirmed);
         QVERIFY(dialogs.messages.empty()); // skipped without a message
     }
 
@@ -368,11 +368,11 @@ private slots:
         DialogRecorder dialogs;
         LoadedWindow w;
         QVERIFY(showWindow(w));
-        click(w.c.Command2); // cancelled; the button now has the focus and the mouse
+        click(w.controls.Command2); // cancelled; the button now has the focus and the mouse
         const auto before = colours(w.form);
         const QImage window = w.form.grab().toImage();
         dialogs.colourAnswers.push_back(QColor(255, 0, 0));
-        click(w.c.Command2);
+        click(w.controls.Command2);
         QCOMPARE(colours(w.form), before);
         QCOMPARE(w.form.grab().toImage(), window);
     }
@@ -382,13 +382,13 @@ private slots:
         DialogRecorder dialogs;
         LoadedWindow w;
         QVERIFY(showWindow(w));
-        click(w.c.Check10);
-        QVERIFY(w.c.Timer1->isActive());
+        click(w.controls.Check10);
+        QVERIFY(w.controls.Timer1->isActive());
         AnimationControl& loop = w.form.animationControl();
         for (int i = 0; i < 300; ++i)
             loop.Timer1_Timer();
 
-        const QColor oldColour = w.c.Command3->backColour();
+        const QColor oldColour = w.controls.Command3->backColour();
         const QColor newColour(230, 120, 20);
         int chosenAt = 0;
         ui::setColourHandler([&](QColorDialog&) -> std::optional<QColor> {
@@ -396,13 +396,13 @@ private slots:
             return newColour;
         });
         const int lastColumnBefore = columnOf(w.form.takt()) - 1;
-        QImage earlier = w.c.Picture1->image().copy(0, 0, lastColumnBefore + 1, w.c.Picture1->image().height());
-        click(w.c.Command3);
+        QImage earlier = w.controls.Picture1->image().copy(0, 0, lastColumnBefore + 1, w.controls.Picture1->image().height());
+        click(w.controls.Command3);
         QVERIFY(chosenAt > 300);
 
         // The phasor takes the colour at once, before any further step.
-        QCOMPARE(w.c.li->colour(), newColour);
-        const QImage diagram = w.c.Picture2->grab().toImage();
+        QCOMPARE(w.controls.li->colour(), newColour);
+        const QImage diagram = w.controls.Picture2->grab().toImage();
         bool phasorPainted = false;
         for (int y = 0; y < diagram.height() && !phasorPainted; ++y)
             for (int x = 0; x < diagram.width() && !phasorPainted; ++x)
@@ -415,10 +415,10 @@ private slots:
         QVERIFY(lastStep >= chosenAt + 300);
 
         // Points drawn before keep their colour, pixel for pixel.
-        QCOMPARE(w.c.Picture1->image().copy(earlier.rect()), earlier);
+        QCOMPARE(w.controls.Picture1->image().copy(earlier.rect()), earlier);
         int before = 0, after = 0;
         for (int column = columnOf(2); lastStepOf(column) <= lastStep; ++column) {
-            const QSet<QRgb> plotted = plottedIn(w.c.Picture1, column);
+            const QSet<QRgb> plotted = plottedIn(w.controls.Picture1, column);
             if (lastStepOf(column) <= chosenAt) {
                 ++before;
                 QVERIFY2(plotted.contains(rgbOf(oldColour)), qPrintable(QString::number(column)));
@@ -432,7 +432,7 @@ private slots:
         }
         QVERIFY(before >= 15);
         QVERIFY(after >= 15);
-        click(w.c.Check10);
+        click(w.controls.Check10);
     }
 
     void clsAfterAPlotLeavesTheElementsAndErasesThePoints()
@@ -440,38 +440,38 @@ private slots:
         DialogRecorder dialogs;
         LoadedWindow w;
         QVERIFY(showWindow(w));
-        w.c.Check5->setChecked(true); // lur shown too
+        w.controls.Check5->setChecked(true); // lur shown too
         dialogs.colourAnswers = {QColor(40, 200, 200), QColor(120, 60, 0)};
-        click(w.c.Command6); // luc, hidden, gets a colour of its own
-        click(w.c.Command2); // lu too
-        click(w.c.Command1);
+        click(w.controls.Command6); // luc, hidden, gets a colour of its own
+        click(w.controls.Command2); // lu too
+        click(w.controls.Command1);
         QVERIFY(dialogs.messages.empty());
-        const QList<QPointF> spots = plottedSpots(w.c.Picture1);
+        const QList<QPointF> spots = plottedSpots(w.controls.Picture1);
         QVERIFY(spots.size() > 500);
         const QVariantList elements = elementsOf(w.form);
-        QVERIFY(w.c.lu->isVisible() && w.c.li->isVisible() && w.c.lur->isVisible());
-        QVERIFY(!w.c.luc->isVisible() && !w.c.lul->isVisible());
-        const QImage diagram = w.c.Picture2->grab().toImage();
+        QVERIFY(w.controls.lu->isVisible() && w.controls.li->isVisible() && w.controls.lur->isVisible());
+        QVERIFY(!w.controls.luc->isVisible() && !w.controls.lul->isVisible());
+        const QImage diagram = w.controls.Picture2->grab().toImage();
 
-        click(w.c.Command8);
+        click(w.controls.Command8);
         QCOMPARE(elementsOf(w.form), elements);
-        QCOMPARE(w.c.Label[21]->text(), QStringLiteral("t "));
-        QVERIFY(w.c.Label[21]->isVisible());
-        const QRgb background = rgbOf(w.c.Picture1->background());
+        QCOMPARE(w.controls.Label[21]->text(), QStringLiteral("t "));
+        QVERIFY(w.controls.Label[21]->isVisible());
+        const QRgb background = rgbOf(w.controls.Picture1->background());
         for (const QPointF& spot : spots)
-            QCOMPARE(w.c.Picture1->pixelAt(float(spot.x()), float(spot.y())), background);
-        QVERIFY(plottedSpots(w.c.Picture1).isEmpty());
-        QCOMPARE(w.c.Picture2->grab().toImage(), diagram);
+            QCOMPARE(w.controls.Picture1->pixelAt(float(spot.x()), float(spot.y())), background);
+        QVERIFY(plottedSpots(w.controls.Picture1).isEmpty());
+        QCOMPARE(w.controls.Picture2->grab().toImage(), diagram);
 
         // On the screen, only the axes and "t " remain: just as on a window that was cleared
         // right after start-up.
-        const QImage waveform = w.c.Picture1->grab().toImage();
+        const QImage waveform = w.controls.Picture1->grab().toImage();
         LoadedWindow fresh;
         QVERIFY(showWindow(fresh));
-        click(fresh.c.Command8);
-        QCOMPARE(waveform, fresh.c.Picture1->grab().toImage());
+        click(fresh.controls.Command8);
+        QCOMPARE(waveform, fresh.controls.Picture1->grab().toImage());
         // The time axis runs at y = 1400 twips, drawn in its own colour.
-        const QColor axis = w.c.Line[30]->colour();
+        const QColor axis = w.controls.Line[30]->colour();
         const int border = ui::DrawingSurface::kBorder;
         for (int x : {20, 150, 300}) {
             bool onAxis = false;
@@ -486,16 +486,16 @@ private slots:
         DialogRecorder dialogs;
         LoadedWindow w;
         QVERIFY(showWindow(w));
-        click(w.c.Command8); // the first step of start-up is gone
-        QVERIFY(plottedSpots(w.c.Picture1).isEmpty());
+        click(w.controls.Command8); // the first step of start-up is gone
+        QVERIFY(plottedSpots(w.controls.Picture1).isEmpty());
         const QVariantList elements = elementsOf(w.form);
-        const QImage image1 = w.c.Picture1->image(), image2 = w.c.Picture2->image();
+        const QImage image1 = w.controls.Picture1->image(), image2 = w.controls.Picture2->image();
         const QImage window = w.form.grab().toImage();
 
-        click(w.c.Command8);
+        click(w.controls.Command8);
         QCOMPARE(elementsOf(w.form), elements);
-        QCOMPARE(w.c.Picture1->image(), image1);
-        QCOMPARE(w.c.Picture2->image(), image2);
+        QCOMPARE(w.controls.Picture1->image(), image1);
+        QCOMPARE(w.controls.Picture2->image(), image2);
         QCOMPARE(w.form.grab().toImage(), window);
     }
 
@@ -504,29 +504,29 @@ private slots:
         DialogRecorder dialogs;
         LoadedWindow w;
         QVERIFY(showWindow(w));
-        click(w.c.Check10);
+        click(w.controls.Check10);
         AnimationControl& loop = w.form.animationControl();
         for (int i = 0; i < 200; ++i)
             loop.Timer1_Timer();
         const int drawn = w.form.takt();
 
-        click(w.c.Command8);
-        QVERIFY(w.c.Check10->isChecked());
-        QVERIFY(w.c.Timer1->isActive());
+        click(w.controls.Command8);
+        QVERIFY(w.controls.Check10->isChecked());
+        QVERIFY(w.controls.Timer1->isActive());
         // Every column whose steps were all drawn before the click is empty now.
         for (int column = 0; lastStepOf(column) <= drawn; ++column)
-            QVERIFY2(plottedIn(w.c.Picture1, column).isEmpty(), qPrintable(QString::number(column)));
+            QVERIFY2(plottedIn(w.controls.Picture1, column).isEmpty(), qPrintable(QString::number(column)));
 
         // The next step plots onto the cleared surface.
         loop.Timer1_Timer();
         const int next = w.form.takt();
-        const QSet<QRgb> plotted = plottedIn(w.c.Picture1, columnOf(next));
-        QVERIFY(plotted.contains(rgbOf(w.c.Command2->backColour())));
-        QVERIFY(plotted.contains(rgbOf(w.c.Command3->backColour())));
+        const QSet<QRgb> plotted = plottedIn(w.controls.Picture1, columnOf(next));
+        QVERIFY(plotted.contains(rgbOf(w.controls.Command2->backColour())));
+        QVERIFY(plotted.contains(rgbOf(w.controls.Command3->backColour())));
         // And the timer goes on ticking by itself.
         QTRY_VERIFY_WITH_TIMEOUT(w.form.takt() > next, 10000);
-        click(w.c.Check10);
-        QVERIFY(!w.c.Timer1->isActive());
+        click(w.controls.Check10);
+        QVERIFY(!w.controls.Timer1->isActive());
     }
 
     // Without a test handler the program shows Qt's own colour dialog, modal.
@@ -552,19 +552,19 @@ private slots:
         };
         const auto before = colours(w.form);
         answer(false, QColor(5, 6, 7));
-        click(w.c.Command2);
+        click(w.controls.Command2);
         QCOMPARE(colours(w.form), before);
 
         answer(true, QColor(70, 80, 90, 100));
-        click(w.c.Command2);
-        QCOMPARE(w.c.Command2->backColour(), QColor(70, 80, 90));
-        QCOMPARE(w.c.lu->colour(), QColor(70, 80, 90));
-        QVERIFY(!w.c.cd1->isVisible());
+        click(w.controls.Command2);
+        QCOMPARE(w.controls.Command2->backColour(), QColor(70, 80, 90));
+        QCOMPARE(w.controls.lu->colour(), QColor(70, 80, 90));
+        QVERIFY(!w.controls.cd1->isVisible());
 
         answer(false, QColor(5, 6, 7));
-        click(w.c.Command4);
-        QCOMPARE(w.c.Command4->backColour(), QColor(0, 192, 0));
-        QCOMPARE(w.c.cd1->currentColor(), QColor(70, 80, 90));
+        click(w.controls.Command4);
+        QCOMPARE(w.controls.Command4->backColour(), QColor(0, 192, 0));
+        QCOMPARE(w.controls.cd1->currentColor(), QColor(70, 80, 90));
     }
 };
 

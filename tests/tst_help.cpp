@@ -137,8 +137,8 @@ private slots:
     void colourButtonsNameTheirPhasor()
     {
         LoadedWindow w;
-        QVERIFY(w.c.Command2->toolTip().contains(QStringLiteral("Zeiger")));
-        QVERIFY(!w.c.Command4->toolTip().contains(QStringLiteral("Zeiger"))); // the power has none
+        QVERIFY(w.controls.Command2->toolTip().contains(QStringLiteral("Zeiger")));
+        QVERIFY(!w.controls.Command4->toolTip().contains(QStringLiteral("Zeiger"))); // the power has none
     }
 
     void capacitanceAndInductanceShowTheirValue_data()
@@ -200,20 +200,20 @@ private slots:
         QFETCH(bool, capacitor);
         DialogRecorder dialogs;
         LoadedWindow w;
-        w.c.Check1->setChecked(capacitor);
-        typeInto(w.c.u, u);
-        typeInto(w.c.f, f);
-        typeInto(w.c.r, r);
-        typeInto(w.c.l, l);
+        w.controls.Check1->setChecked(capacitor);
+        typeInto(w.controls.u, u);
+        typeInto(w.controls.f, f);
+        typeInto(w.controls.r, r);
+        typeInto(w.controls.l, l);
         if (capacitor)
-            w.c.c->setText(c); // typed key by key, its first "0" would be a capacitor of 0 F
+            w.controls.c->setText(c); // typed key by key, its first "0" would be a capacitor of 0 F
         QVERIFY2(dialogs.messages.empty(), qPrintable(dialogs.texts().join(u'\n')));
 
         using std::numbers::pi;
         const double F = german(f), L = german(l), C = german(c);
-        const double U = german(w.c.ueff->text()), I = german(w.c.ieff->text());
-        const double phi = german(w.c.phi->text()) * pi / 180;
-        for (QLabel* result : {w.c.ueff, w.c.ieff, w.c.z, w.c.phi, w.c.udach, w.c.idach}) {
+        const double U = german(w.controls.ueff->text()), I = german(w.controls.ieff->text());
+        const double phi = german(w.controls.phi->text()) * pi / 180;
+        for (QLabel* result : {w.controls.ueff, w.controls.ieff, w.controls.z, w.controls.phi, w.controls.udach, w.controls.idach}) {
             const QString tip = shownToolTip(result);
             QVERIFY2(tip.startsWith(accessibleDescription(result).section(u'\n', 0, 0) + u'\n'), qPrintable(tip));
             QVERIFY2(tip.section(u'\n', 0, 0).contains(result->text()), qPrintable(tip));
@@ -245,28 +245,28 @@ private slots:
     {
         DialogRecorder dialogs;
         LoadedWindow w;
-        QVERIFY(shownToolTip(w.c.z).contains(QStringLiteral("f₀")));
-        w.c.Check1->setChecked(false);
-        QVERIFY(!shownToolTip(w.c.z).contains(QStringLiteral("f₀")));
-        QVERIFY(!accessibleDescription(w.c.phi).contains(QStringLiteral("X_C")));
+        QVERIFY(shownToolTip(w.controls.z).contains(QStringLiteral("f₀")));
+        w.controls.Check1->setChecked(false);
+        QVERIFY(!shownToolTip(w.controls.z).contains(QStringLiteral("f₀")));
+        QVERIFY(!accessibleDescription(w.controls.phi).contains(QStringLiteral("X_C")));
     }
 
     void guideOpensOnF1AndEscClosesIt()
     {
         DialogRecorder dialogs;
         LoadedWindow w;
-        QCOMPARE(w.c.Label[31]->text(), QStringLiteral("F1: Hilfe · F2: Resonanz und Leistung"));
+        QCOMPARE(w.controls.Label[31]->text(), QStringLiteral("F1: Hilfe · F2: Resonanz und Leistung"));
         w.form.show();
         w.form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w.form));
-        w.c.r->setFocus();
-        QTest::keyClick(w.c.r, Qt::Key_F1);
+        w.controls.r->setFocus();
+        QTest::keyClick(w.controls.r, Qt::Key_F1);
         auto* help = w.form.findChild<HelpWindow*>();
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
         QVERIFY(!help->isModal());
         QVERIFY(!QApplication::activeModalWidget()); // the window stays usable
-        QVERIFY(w.c.r->text() == QStringLiteral("100")); // F1 typed nothing
+        QVERIFY(w.controls.r->text() == QStringLiteral("100")); // F1 typed nothing
         const QString guide = help->browser()->toPlainText();
         for (const char* topic : {"Dezimalkomma", "unter 1", "auf Û bezogen", "Loop", "Delay",
                                   "Im Moment des Einschaltens", "Spule wird ausgebaut", "unter der Achse"})
@@ -275,16 +275,16 @@ private slots:
         QVERIFY(help->windowTitle().contains(QStringLiteral("Hilfe")));
 
         // Typing in the window goes on while the guide is open.
-        typeInto(w.c.r, QStringLiteral("200"));
+        typeInto(w.controls.r, QStringLiteral("200"));
         QVERIFY(help->isVisible());
-        QVERIFY(w.c.z->text() != QStringLiteral("303,8226"));
+        QVERIFY(w.controls.z->text() != QStringLiteral("303,8226"));
 
         QTest::keyClick(help, Qt::Key_Escape);
         QTRY_VERIFY(!help->isVisible());
         // F1 again brings back the same guide.
         w.form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w.form));
-        QTest::keyClick(w.c.Command1, Qt::Key_F1);
+        QTest::keyClick(w.controls.Command1, Qt::Key_F1);
         QTRY_VERIFY(help->isVisible());
         QCOMPARE(w.form.findChildren<HelpWindow*>().size(), 1);
         QVERIFY(dialogs.messages.empty());
@@ -353,14 +353,14 @@ private slots:
     {
         DialogRecorder dialogs;
         LoadedWindow w;
-        typeInto(w.c.f, QStringLiteral("0,5"));
-        QVERIFY(ui::isTinted(w.c.f));
-        QVERIFY(shownToolTip(w.c.z).contains(QStringLiteral("Eine Eingabe ist noch nicht übernommen.")));
-        const QString zBefore = w.c.z->text();
-        typeInto(w.c.l, QStringLiteral("0,2"));
-        QVERIFY(w.c.z->text() != zBefore); // computed with f = 0,5
-        QVERIFY(!ui::isTinted(w.c.f));
-        QVERIFY(!shownToolTip(w.c.z).contains(QStringLiteral("noch nicht übernommen")));
+        typeInto(w.controls.f, QStringLiteral("0,5"));
+        QVERIFY(ui::isTinted(w.controls.f));
+        QVERIFY(shownToolTip(w.controls.z).contains(QStringLiteral("Eine Eingabe ist noch nicht übernommen.")));
+        const QString zBefore = w.controls.z->text();
+        typeInto(w.controls.l, QStringLiteral("0,2"));
+        QVERIFY(w.controls.z->text() != zBefore); // computed with f = 0,5
+        QVERIFY(!ui::isTinted(w.controls.f));
+        QVERIFY(!shownToolTip(w.controls.z).contains(QStringLiteral("noch nicht übernommen")));
     }
 
     void tintIsSeenOnTheScreen()
@@ -373,11 +373,11 @@ private slots:
             const QImage image = edit->grab().toImage();
             return image.pixelColor(image.width() - 6, image.height() / 2); // right of the text
         };
-        const QColor plain = middleOf(w.c.f);
-        typeInto(w.c.f, QStringLiteral("0,5"));
-        QCOMPARE(middleOf(w.c.f).rgb(), ui::kWaitingTint.rgb());
-        typeInto(w.c.f, QStringLiteral("60"));
-        QCOMPARE(middleOf(w.c.f).rgb(), plain.rgb());
+        const QColor plain = middleOf(w.controls.f);
+        typeInto(w.controls.f, QStringLiteral("0,5"));
+        QCOMPARE(middleOf(w.controls.f).rgb(), ui::kWaitingTint.rgb());
+        typeInto(w.controls.f, QStringLiteral("60"));
+        QCOMPARE(middleOf(w.controls.f).rgb(), plain.rgb());
     }
 };
 

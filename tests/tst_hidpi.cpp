@@ -53,9 +53,9 @@ private slots:
         QFETCH(float, y);
         QFETCH(QPoint, device);
         LoadedWindow w;
-        w.c.Picture1->cls();
-        w.c.Picture1->pset(x, y, kRed);
-        const QImage& image = w.c.Picture1->image();
+        w.controls.Picture1->cls();
+        w.controls.Picture1->pset(x, y, kRed);
+        const QImage& image = w.controls.Picture1->image();
         QCOMPARE(image.devicePixelRatio(), 2.0);
         QCOMPARE(pixelsOf(image, kRed), (QList<QPoint>{device, device + QPoint(1, 0), device + QPoint(0, 1),
                                                        device + QPoint(1, 1)}));
@@ -64,11 +64,11 @@ private slots:
     void aPointOnTheLastDevicePixelStaysInside()
     {
         LoadedWindow w;
-        w.c.Picture1->cls();
-        const QImage& image = w.c.Picture1->image();
+        w.controls.Picture1->cls();
+        const QImage& image = w.controls.Picture1->image();
         const float right = float((image.width() - 0.5) / 2 * 15);
-        w.c.Picture1->pset(right, 0, kRed);
-        QCOMPARE(pixelsOf(w.c.Picture1->image(), kRed),
+        w.controls.Picture1->pset(right, 0, kRed);
+        QCOMPARE(pixelsOf(w.controls.Picture1->image(), kRed),
                  (QList<QPoint>{QPoint(image.width() - 1, 0), QPoint(image.width() - 1, 1)}));
     }
 
@@ -77,9 +77,9 @@ private slots:
     void linesAreAsWideAsInTheLayout()
     {
         LoadedWindow w;
-        w.c.Picture1->cls();
-        const QImage picture = ui::SurfacePicture::of(*w.c.Picture1);
-        QCOMPARE(picture.size(), w.c.Picture1->size() * 2);
+        w.controls.Picture1->cls();
+        const QImage picture = ui::SurfacePicture::of(*w.controls.Picture1);
+        QCOMPARE(picture.size(), w.controls.Picture1->size() * 2);
         const int row = 2 * (ui::DrawingSurface::kBorder + 100);
         QList<int> black;
         for (int x = 0; x < 60; ++x)
@@ -90,9 +90,9 @@ private slots:
         QCOMPARE(black, (QList<int>{axis, axis + 1}));
 
         // The voltage phasor, turned straight up: 2 pixels of the layout, 4 device pixels.
-        w.c.lu->setX1(1400);
-        w.c.lu->setY1(0);
-        const QImage phasors = ui::SurfacePicture::of(*w.c.Picture2);
+        w.controls.lu->setX1(1400);
+        w.controls.lu->setY1(0);
+        const QImage phasors = ui::SurfacePicture::of(*w.controls.Picture2);
         const int middle = 2 * (ui::DrawingSurface::kBorder + 700 / 15);
         int red = 0;
         for (int x = 0; x < phasors.width(); ++x)
@@ -106,9 +106,9 @@ private slots:
     {
         DialogRecorder dialogs;
         LoadedWindow w;
-        w.c.Check3->setChecked(false);
-        w.c.Command1->click();
-        const QImage& image = w.c.Picture1->image();
+        w.controls.Check3->setChecked(false);
+        w.controls.Command1->click();
+        const QImage& image = w.controls.Picture1->image();
         auto red = [&](int x, int y) {
             return x >= 0 && y >= 0 && x < image.width() && y < image.height()
                 && (image.pixel(x, y) & 0x00ffffffu) == kRed;
@@ -130,9 +130,9 @@ private slots:
     void theCopiedPictureHasTheDevicePixels()
     {
         LoadedWindow w;
-        w.form.worksheetCopy().copyPicture(w.c.Picture1);
+        w.form.worksheetCopy().copyPicture(w.controls.Picture1);
         const QImage copied = QGuiApplication::clipboard()->image();
-        QCOMPARE(copied.size(), w.c.Picture1->size() * 2);
+        QCOMPARE(copied.size(), w.controls.Picture1->size() * 2);
     }
 };
 

@@ -71,14 +71,14 @@ void compareCaptions(const LoadedWindow& w, const Circuit& k)
 {
     const Results want = expected(k);
     const double halfPlace4 = 0.5e-4, halfPlace5 = 0.5e-5;
-    QVERIFY2(std::abs(captionValue(w.c.udach) - want.udach) <= 1e-13 * std::abs(want.udach),
-             qPrintable(w.c.udach->text()));
+    QVERIFY2(std::abs(captionValue(w.controls.udach) - want.udach) <= 1e-13 * std::abs(want.udach),
+             qPrintable(w.controls.udach->text()));
     const double phiTolerance = k.capacitor ? halfPlace4 + 1e-9 : 1e-12 * std::max(1.0, std::abs(want.phi));
-    QVERIFY2(std::abs(captionValue(w.c.phi) - want.phi) <= phiTolerance, qPrintable(w.c.phi->text()));
-    QVERIFY2(std::abs(captionValue(w.c.z) - want.z) <= halfPlace4 + 1e-9, qPrintable(w.c.z->text()));
-    QVERIFY2(std::abs(captionValue(w.c.ieff) - want.ieff) <= halfPlace5 + 1e-7, qPrintable(w.c.ieff->text()));
-    QVERIFY2(std::abs(captionValue(w.c.idach) - want.idach) <= halfPlace5 + std::sqrt(2.0) * halfPlace5 + 1e-7,
-             qPrintable(w.c.idach->text()));
+    QVERIFY2(std::abs(captionValue(w.controls.phi) - want.phi) <= phiTolerance, qPrintable(w.controls.phi->text()));
+    QVERIFY2(std::abs(captionValue(w.controls.z) - want.z) <= halfPlace4 + 1e-9, qPrintable(w.controls.z->text()));
+    QVERIFY2(std::abs(captionValue(w.controls.ieff) - want.ieff) <= halfPlace5 + 1e-7, qPrintable(w.controls.ieff->text()));
+    QVERIFY2(std::abs(captionValue(w.controls.idach) - want.idach) <= halfPlace5 + std::sqrt(2.0) * halfPlace5 + 1e-7,
+             qPrintable(w.controls.idach->text()));
 }
 
 void setParameter(Circuit& k, const QString& field, double value)
@@ -133,14 +133,14 @@ void InputsTest::creatingTheWindowRaisesNoHandler()
 {
     DialogRecorder dialogs;
     Form1 form;
-    const Controls& c = form.controls();
+    const Controls& controls = form.controls();
     QCOMPARE(form.property("takt").toInt(), 0);
-    for (const QLabel* result : {c.ueff, c.udach, c.phi, c.z, c.ieff, c.idach})
+    for (const QLabel* result : {controls.ueff, controls.udach, controls.phi, controls.z, controls.ieff, controls.idach})
         QCOMPARE(result->text(), QStringLiteral("0"));
-    QVERIFY(!c.Line[38]->isVisible());
+    QVERIFY(!controls.Line[38]->isVisible());
     form.Form_Load();
     QCOMPARE(form.property("takt").toInt(), 1);
-    QCOMPARE(c.phi->text(), QStringLiteral("-70,7834"));
+    QCOMPARE(controls.phi->text(), QStringLiteral("-70,7834"));
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -247,10 +247,10 @@ void InputsTest::handlerRecomputesExactlyWhenAccepted()
     QFETCH(bool, recomputes);
     DialogRecorder dialogs;
     LoadedWindow w;
-    const QStringList before = captions(w.c);
+    const QStringList before = captions(w.controls);
     fieldNamed(w, field)->setText(text);
     QCOMPARE(w.takt(), recomputes ? 2 : 1);
-    QCOMPARE(captions(w.c) != before, recomputes);
+    QCOMPARE(captions(w.controls) != before, recomputes);
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -281,14 +281,14 @@ void InputsTest::erasingHundredCharacterByCharacter()
         setParameter(k, field, remaining);
         compareCaptions(w, k);
         if (field == "u")
-            QCOMPARE(w.c.ueff->text(), edit->text());
+            QCOMPARE(w.controls.ueff->text(), edit->text());
     }
 
-    const QStringList lastResults = captions(w.c);
+    const QStringList lastResults = captions(w.controls);
     QTest::keyClick(edit, Qt::Key_Backspace);
     QCOMPARE(edit->text(), QString());
     QCOMPARE(w.takt(), steps);
-    QCOMPARE(captions(w.c), lastResults);
+    QCOMPARE(captions(w.controls), lastResults);
     QVERIFY(dialogs.messages.empty());
     QVERIFY(!w.rechenfehler());
 }
@@ -307,26 +307,26 @@ void InputsTest::typingZeroPointFiveWaitsForMoreDigits()
     DialogRecorder dialogs;
     LoadedWindow w;
     QLineEdit* edit = fieldNamed(w, field);
-    const QStringList initialResults = captions(w.c);
+    const QStringList initialResults = captions(w.controls);
 
     edit->selectAll();
     for (const QChar ch : QStringLiteral("0,5")) {
         QTest::keyClicks(edit, QString(ch));
         QCOMPARE(w.takt(), 1);
-        QCOMPARE(captions(w.c), initialResults);
+        QCOMPARE(captions(w.controls), initialResults);
     }
     QCOMPARE(edit->text(), QStringLiteral("0,5"));
 
     // The next accepted edit elsewhere reads the waiting text.
-    QTest::keyClick(w.c.l, Qt::Key_End);
-    QTest::keyClicks(w.c.l, "5");
-    QCOMPARE(w.c.l->text(), QStringLiteral("0,15"));
+    QTest::keyClick(w.controls.l, Qt::Key_End);
+    QTest::keyClicks(w.controls.l, "5");
+    QCOMPARE(w.controls.l->text(), QStringLiteral("0,15"));
     QCOMPARE(w.takt(), 2);
     Circuit k;
     k.l = 0.15;
     setParameter(k, field, 0.5);
     compareCaptions(w, k);
-    QCOMPARE(w.c.ueff->text(), w.c.u->text());
+    QCOMPARE(w.controls.ueff->text(), w.controls.u->text());
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -334,20 +334,20 @@ void InputsTest::negativeResistanceIsAccepted()
 {
     DialogRecorder dialogs;
     LoadedWindow w;
-    const QStringList initialResults = captions(w.c);
-    w.c.r->selectAll();
+    const QStringList initialResults = captions(w.controls);
+    w.controls.r->selectAll();
     for (const QChar ch : QStringLiteral("-0,")) {
-        QTest::keyClicks(w.c.r, QString(ch));
+        QTest::keyClicks(w.controls.r, QString(ch));
         QCOMPARE(w.takt(), 1);
-        QCOMPARE(captions(w.c), initialResults);
+        QCOMPARE(captions(w.controls), initialResults);
     }
-    QTest::keyClicks(w.c.r, "5");
-    QCOMPARE(w.c.r->text(), QStringLiteral("-0,5"));
+    QTest::keyClicks(w.controls.r, "5");
+    QCOMPARE(w.controls.r->text(), QStringLiteral("-0,5"));
     QCOMPARE(w.takt(), 2);
     Circuit k;
     k.r = -0.5;
     compareCaptions(w, k);
-    QVERIFY(captionValue(w.c.phi) > 89); // X < 0 over R < 0: the phase turns to the other side
+    QVERIFY(captionValue(w.controls.phi) > 89); // X < 0 over R < 0: the phase turns to the other side
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -365,24 +365,24 @@ void InputsTest::lettersInVoltageFrequencyResistanceDoNothing()
     DialogRecorder dialogs;
     LoadedWindow w;
     QLineEdit* edit = fieldNamed(w, field);
-    const QStringList initialResults = captions(w.c);
+    const QStringList initialResults = captions(w.controls);
     edit->selectAll();
     for (const QChar ch : QStringLiteral("abc")) {
         QTest::keyClicks(edit, QString(ch));
         QCOMPARE(w.takt(), 1);
-        QCOMPARE(captions(w.c), initialResults);
+        QCOMPARE(captions(w.controls), initialResults);
         QVERIFY(dialogs.messages.empty());
     }
     QCOMPARE(edit->text(), QStringLiteral("abc"));
     QVERIFY(!w.rechenfehler());
 
     // The letters stay; the next run that another input starts trips over them.
-    QTest::keyClick(w.c.l, Qt::Key_End);
-    QTest::keyClicks(w.c.l, "5");
+    QTest::keyClick(w.controls.l, Qt::Key_End);
+    QTest::keyClicks(w.controls.l, "5");
     QCOMPARE(dialogs.texts(), QStringList{kCalcErrorText});
     QCOMPARE(w.takt(), 1);
     QVERIFY(w.rechenfehler());
-    QCOMPARE(w.c.ueff->text(), w.c.u->text());
+    QCOMPARE(w.controls.ueff->text(), w.controls.u->text());
 }
 
 void InputsTest::unreadableInductanceOrCapacitanceReportedAtOnce_data()
@@ -406,7 +406,7 @@ void InputsTest::unreadableInductanceOrCapacitanceReportedAtOnce()
     DialogRecorder dialogs;
     LoadedWindow w;
     QLineEdit* edit = fieldNamed(w, field);
-    const QStringList initialResults = captions(w.c);
+    const QStringList initialResults = captions(w.controls);
 
     edit->selectAll();
     int typedSoFar = 0;
@@ -422,7 +422,7 @@ void InputsTest::unreadableInductanceOrCapacitanceReportedAtOnce()
         QVERIFY(w.rechenfehler());
     }
     QCOMPARE(edit->text(), typed);
-    QCOMPARE(captions(w.c), initialResults); // ueff and udach rewritten with the same u
+    QCOMPARE(captions(w.controls), initialResults); // ueff and udach rewritten with the same u
 }
 
 void InputsTest::typingKeyByKeyWaitsForUnfinishedNumbers_data()
@@ -455,7 +455,7 @@ void InputsTest::typingKeyByKeyWaitsForUnfinishedNumbers()
     edit->selectAll();
     int steps = w.takt();
     for (int i = 0; i < typed.size(); ++i) {
-        const QStringList before = captions(w.c);
+        const QStringList before = captions(w.controls);
         QTest::keyClicks(edit, QString(typed[i]));
         QCOMPARE(edit->text(), typed.left(i + 1));
         QVERIFY2(dialogs.messages.empty(), qPrintable(edit->text()));
@@ -463,7 +463,7 @@ void InputsTest::typingKeyByKeyWaitsForUnfinishedNumbers()
             QCOMPARE(w.takt(), ++steps);
         } else {
             QCOMPARE(w.takt(), steps);
-            QCOMPARE(captions(w.c), before);
+            QCOMPARE(captions(w.controls), before);
         }
     }
     Circuit k;
@@ -478,10 +478,10 @@ void InputsTest::zeroCapacitanceIsReportedByTheDrawing()
 {
     DialogRecorder dialogs;
     LoadedWindow w;
-    typeInto(w.c.c, "0,000");
+    typeInto(w.controls.c, "0,000");
     QVERIFY(dialogs.messages.empty());
     QVERIFY(!w.rechenfehler());
-    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QTest::mouseClick(w.controls.Command1, Qt::LeftButton);
     QCOMPARE(dialogs.texts(),
              (QStringList{kCalcErrorText, QStringLiteral("Es ist ein Fehler in der Rechnung aufgetreten. Vermutlich "
                                                          "Division durch 0. Bitte überprüfen Sie Ihre Eingaben.")}));
@@ -501,14 +501,14 @@ void InputsTest::inductanceZeroIsCoilFreeCircuit()
     DialogRecorder dialogs;
     LoadedWindow w;
     if (typed)
-        typeInto(w.c.l, "0");
+        typeInto(w.controls.l, "0");
     else
-        w.c.l->setText("0");
+        w.controls.l->setText("0");
     QCOMPARE(w.takt(), 2);
-    QCOMPARE(w.c.phi->text(), QStringLiteral("-72,5594"));
-    QCOMPARE(w.c.z->text(), QStringLiteral("333,6483"));
-    QCOMPARE(w.c.ieff->text(), QStringLiteral("0,02997"));
-    QCOMPARE(w.c.idach->text(), QStringLiteral("0,04238"));
+    QCOMPARE(w.controls.phi->text(), QStringLiteral("-72,5594"));
+    QCOMPARE(w.controls.z->text(), QStringLiteral("333,6483"));
+    QCOMPARE(w.controls.ieff->text(), QStringLiteral("0,02997"));
+    QCOMPARE(w.controls.idach->text(), QStringLiteral("0,04238"));
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -526,30 +526,30 @@ void InputsTest::capacitorOutAndInAgain()
     LoadedWindow w;
     auto setBuiltIn = [&](bool builtIn) {
         if (byClick)
-            w.c.Check1->click();
+            w.controls.Check1->click();
         else
-            w.c.Check1->setChecked(builtIn);
-        QCOMPARE(w.c.Check1->isChecked(), builtIn);
+            w.controls.Check1->setChecked(builtIn);
+        QCOMPARE(w.controls.Check1->isChecked(), builtIn);
     };
 
     setBuiltIn(false);
-    QVERIFY(!w.c.c->isEnabled());
-    QCOMPARE(w.c.c->text(), QStringLiteral("0,00001"));
-    QVERIFY(!w.c.Line[6]->isVisible());
-    QVERIFY(!w.c.Line[7]->isVisible());
-    QVERIFY(w.c.Line[38]->isVisible());
+    QVERIFY(!w.controls.c->isEnabled());
+    QCOMPARE(w.controls.c->text(), QStringLiteral("0,00001"));
+    QVERIFY(!w.controls.Line[6]->isVisible());
+    QVERIFY(!w.controls.Line[7]->isVisible());
+    QVERIFY(w.controls.Line[38]->isVisible());
     QCOMPARE(w.takt(), 2);
-    QCOMPARE(captions(w.c),
+    QCOMPARE(captions(w.controls),
              (QStringList{"10", "14,142135623731", "17,4405944903738", "104,8187", "0,0954", "0,13492"}));
 
     setBuiltIn(true);
-    QVERIFY(w.c.c->isEnabled());
-    QCOMPARE(w.c.c->text(), QStringLiteral("0,00001"));
-    QVERIFY(w.c.Line[6]->isVisible());
-    QVERIFY(w.c.Line[7]->isVisible());
-    QVERIFY(!w.c.Line[38]->isVisible());
+    QVERIFY(w.controls.c->isEnabled());
+    QCOMPARE(w.controls.c->text(), QStringLiteral("0,00001"));
+    QVERIFY(w.controls.Line[6]->isVisible());
+    QVERIFY(w.controls.Line[7]->isVisible());
+    QVERIFY(!w.controls.Line[38]->isVisible());
     QCOMPARE(w.takt(), 3);
-    QCOMPARE(captions(w.c), (QStringList{"10", "14,142135623731", "-70,7834", "303,8226", "0,03291", "0,04654"}));
+    QCOMPARE(captions(w.controls), (QStringList{"10", "14,142135623731", "-70,7834", "303,8226", "0,03291", "0,04654"}));
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -559,21 +559,21 @@ void InputsTest::capacitorInAgainUsesTheKeptCapacitance()
     DialogRecorder dialogs;
     LoadedWindow w;
     // Overtype the last digit in one change (erasing it first would read as C = 0).
-    QTest::keyClick(w.c.c, Qt::Key_End);
-    QTest::keyClick(w.c.c, Qt::Key_Left, Qt::ShiftModifier);
-    QTest::keyClicks(w.c.c, "2");
-    QCOMPARE(w.c.c->text(), QStringLiteral("0,00002"));
+    QTest::keyClick(w.controls.c, Qt::Key_End);
+    QTest::keyClick(w.controls.c, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClicks(w.controls.c, "2");
+    QCOMPARE(w.controls.c->text(), QStringLiteral("0,00002"));
     Circuit k;
     k.c = 0.00002;
     compareCaptions(w, k);
 
-    w.c.Check1->click();
+    w.controls.Check1->click();
     k.capacitor = false;
     compareCaptions(w, k);
-    QTest::keyClicks(w.c.c, "9"); // a disabled field takes no typing
-    QCOMPARE(w.c.c->text(), QStringLiteral("0,00002"));
+    QTest::keyClicks(w.controls.c, "9"); // a disabled field takes no typing
+    QCOMPARE(w.controls.c->text(), QStringLiteral("0,00002"));
 
-    w.c.Check1->click();
+    w.controls.Check1->click();
     k.capacitor = true;
     compareCaptions(w, k);
     QCOMPARE(w.takt(), 4);

@@ -127,18 +127,18 @@ std::vector<SwitchOnStep> integrate(const SwitchOnInputs& in)
     return steps;
 }
 
-SwitchOnInputs switchOnInputsOf(const Controls& c)
+SwitchOnInputs switchOnInputsOf(const Controls& controls)
 {
-    return {number(c.phaseein->text()), number(c.perioden->text()), number(c.f->text()),
-            number(c.r->text()),        number(c.c->text()),        number(c.udach->text()),
-            number(c.idach->text()),    number(c.phi->text())};
+    return {number(controls.phaseein->text()), number(controls.perioden->text()), number(controls.f->text()),
+            number(controls.r->text()),        number(controls.c->text()),        number(controls.udach->text()),
+            number(controls.idach->text()),    number(controls.phi->text())};
 }
 
 // The picture the switch-on plot leaves: per step the voltage, current and power points of the
 // curves that are on, each over what an earlier point left in its pixel.
-Picture switchOnPicture(const Controls& c, const std::vector<SwitchOnStep>& steps)
+Picture switchOnPicture(const Controls& controls, const std::vector<SwitchOnStep>& steps)
 {
-    const QImage& image = c.Picture1->image();
+    const QImage& image = controls.Picture1->image();
     Picture picture;
     auto plot = [&](bool on, double x, double y, const ui::ColourButton* button) {
         if (!on)
@@ -148,9 +148,9 @@ Picture switchOnPicture(const Controls& c, const std::vector<SwitchOnStep>& step
     };
     for (int n = 1; n <= int(steps.size()); ++n) {
         const SwitchOnStep& step = steps[std::size_t(n - 1)];
-        plot(c.Check2->isChecked(), n + 120, step.voltageY, c.Command2);
-        plot(c.Check3->isChecked(), n + 120, step.currentY, c.Command3);
-        plot(c.Check4->isChecked(), n + 120, step.powerY, c.Command4);
+        plot(controls.Check2->isChecked(), n + 120, step.voltageY, controls.Command2);
+        plot(controls.Check3->isChecked(), n + 120, step.currentY, controls.Command3);
+        plot(controls.Check4->isChecked(), n + 120, step.powerY, controls.Command4);
     }
     return picture;
 }
@@ -169,7 +169,7 @@ Picture steadyVoltagePicture(const QImage& image, double periods, int first, int
 
 void enterSwitchOnMode(ShownWindow& w, DialogRecorder& dialogs)
 {
-    w.c.Check8->click(); // shows the coil message for the initial inductance
+    w.controls.Check8->click(); // shows the coil message for the initial inductance
     dialogs.clear();
 }
 
@@ -236,21 +236,21 @@ void PlotTest::switchOnPlotFollowsTheIntegration()
     enterSwitchOnMode(w, dialogs);
     if (chosenCurrentColour.isValid()) {
         dialogs.colourAnswers.push_back(chosenCurrentColour);
-        w.c.Command3->click();
-        QCOMPARE(w.c.Command3->backColour(), chosenCurrentColour);
+        w.controls.Command3->click();
+        QCOMPARE(w.controls.Command3->backColour(), chosenCurrentColour);
     }
-    w.c.Check2->setChecked(voltage);
-    w.c.Check3->setChecked(current);
-    w.c.Check4->setChecked(power);
-    w.c.Check9->setChecked(refresh);
+    w.controls.Check2->setChecked(voltage);
+    w.controls.Check3->setChecked(current);
+    w.controls.Check4->setChecked(power);
+    w.controls.Check9->setChecked(refresh);
 
-    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QTest::mouseClick(w.controls.Command1, Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList());
 
-    QCOMPARE(w.c.udach->text(), QStringLiteral("14,142135623731"));
-    QCOMPARE(w.c.idach->text(), QStringLiteral("0,04238"));
-    QCOMPARE(w.c.phi->text(), QStringLiteral("-72,5594"));
-    const auto steps = integrate(switchOnInputsOf(w.c));
+    QCOMPARE(w.controls.udach->text(), QStringLiteral("14,142135623731"));
+    QCOMPARE(w.controls.idach->text(), QStringLiteral("0,04238"));
+    QCOMPARE(w.controls.phi->text(), QStringLiteral("-72,5594"));
+    const auto steps = integrate(switchOnInputsOf(w.controls));
 
     // Step 1 as the numbers are quoted: the capacitor starts uncharged.
     const SwitchOnStep& first = steps.front();
@@ -275,17 +275,17 @@ void PlotTest::switchOnPlotFollowsTheIntegration()
     QVERIFY(std::abs(plotter.strom - steps.back().strom) < 1e-12);
 
     // Each point of step 1 in its button's colour (a curve alone owns its pixels).
-    const QImage& image = w.c.Picture1->image();
+    const QImage& image = w.controls.Picture1->image();
     if (voltage && !current && !power)
-        QCOMPARE(w.c.Picture1->pixelAt(121, 1398.22), rgbOf(w.c.Command2->backColour()));
+        QCOMPARE(w.controls.Picture1->pixelAt(121, 1398.22), rgbOf(w.controls.Command2->backColour()));
     if (current && !voltage && !power)
-        QCOMPARE(w.c.Picture1->pixelAt(121, 1395.33), rgbOf(w.c.Command3->backColour()));
+        QCOMPARE(w.controls.Picture1->pixelAt(121, 1395.33), rgbOf(w.controls.Command3->backColour()));
     if (power && !voltage && !current)
-        QCOMPARE(w.c.Picture1->pixelAt(121, 1400.008), rgbOf(w.c.Command4->backColour()));
+        QCOMPARE(w.controls.Picture1->pixelAt(121, 1400.008), rgbOf(w.controls.Command4->backColour()));
 
     // Every point of the 5000 steps, and nothing else.
-    const Picture expected = switchOnPicture(w.c, steps);
-    const Picture drawn = pictureOf(w.c.Picture1);
+    const Picture expected = switchOnPicture(w.controls, steps);
+    const Picture drawn = pictureOf(w.controls.Picture1);
     const QString diff = differences(drawn, expected);
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
 
@@ -303,26 +303,26 @@ void PlotTest::switchOnPlotAtPhase90StartsWithTheFullSurge()
     DialogRecorder dialogs;
     ShownWindow w;
     enterSwitchOnMode(w, dialogs);
-    typeInto(w.c.phaseein, QStringLiteral("90"));
-    w.c.Check4->setChecked(true);
+    typeInto(w.controls.phaseein, QStringLiteral("90"));
+    w.controls.Check4->setChecked(true);
 
-    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QTest::mouseClick(w.controls.Command1, Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList());
 
-    const auto steps = integrate(switchOnInputsOf(w.c));
+    const auto steps = integrate(switchOnInputsOf(w.controls));
     QVERIFY(std::abs(steps.front().strom - 0.1414) < 0.0001);
     QVERIFY(std::abs(steps.front().strom / 0.04238 - 3.3) < 0.05);
     QVERIFY(std::abs(steps.front().currentY - -2271) < 1);
     QCOMPARE(w.plotter().schritt, 5001.0);
     QVERIFY(std::abs(w.plotter().strom - steps.back().strom) < 1e-12);
 
-    const Picture drawn = pictureOf(w.c.Picture1);
-    const QString diff = differences(drawn, switchOnPicture(w.c, steps));
+    const Picture drawn = pictureOf(w.controls.Picture1);
+    const QString diff = differences(drawn, switchOnPicture(w.controls, steps));
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
 
     // The first column holds no current point: the surge is off the top.
-    const int firstColumn = pixelOf(w.c.Picture1->image(), 121, 1400)->first;
-    const QRgb currentColour = rgbOf(w.c.Command3->backColour());
+    const int firstColumn = pixelOf(w.controls.Picture1->image(), 121, 1400)->first;
+    const QRgb currentColour = rgbOf(w.controls.Command3->backColour());
     for (const auto& [pixel, rgb] : drawn)
         QVERIFY(!(pixel.first == firstColumn && rgb == currentColour));
 }
@@ -356,29 +356,29 @@ void PlotTest::switchOnPlotFollowsTheClosedForm()
     DialogRecorder dialogs;
     ShownWindow w;
     enterSwitchOnMode(w, dialogs);
-    typeInto(w.c.r, r);
-    typeInto(w.c.c, c); // the zeros on the way wait for the digit that ends them
-    typeInto(w.c.perioden, perioden);
-    typeInto(w.c.phaseein, phaseein);
-    w.c.Check2->setChecked(false);
+    typeInto(w.controls.r, r);
+    typeInto(w.controls.c, c); // the zeros on the way wait for the digit that ends them
+    typeInto(w.controls.perioden, perioden);
+    typeInto(w.controls.phaseein, phaseein);
+    w.controls.Check2->setChecked(false);
     QCOMPARE(dialogs.texts(), QStringList());
 
-    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QTest::mouseClick(w.controls.Command1, Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList());
     QCOMPARE(w.plotter().schritt, 5001.0);
 
-    const SwitchOnInputs in = switchOnInputsOf(w.c);
+    const SwitchOnInputs in = switchOnInputsOf(w.controls);
     const SwitchOnClosedForm closed{in.uPeak, in.r, in.c, in.f, in.periods, in.phase0};
     const double tolerance = 0.01 * in.iPeak;
     QVERIFY(std::abs(w.plotter().strom - closed.currentAtStep(5000)) <= tolerance);
 
     // Column by column: every current point drawn lies within the band of some step of the
     // column, and every step's band inside the picture holds a point.
-    const QImage& image = w.c.Picture1->image();
-    const QRgb currentColour = rgbOf(w.c.Command3->backColour());
+    const QImage& image = w.controls.Picture1->image();
+    const QRgb currentColour = rgbOf(w.controls.Command3->backColour());
     const double ratio = image.devicePixelRatio();
     std::map<int, std::vector<int>> drawnRows;
-    for (const auto& [pixel, rgb] : pictureOf(w.c.Picture1)) {
+    for (const auto& [pixel, rgb] : pictureOf(w.controls.Picture1)) {
         QCOMPARE(rgb, currentColour);
         drawnRows[pixel.first].push_back(pixel.second);
     }
@@ -429,22 +429,22 @@ void PlotTest::smallCurrentsDrawTheComponentVoltagesToScale()
 
     DialogRecorder dialogs;
     ShownWindow w;
-    typeInto(w.c.u, u);
-    typeInto(w.c.r, r);
-    typeInto(w.c.c, c);
-    for (QCheckBox* box : {w.c.Check2, w.c.Check3})
+    typeInto(w.controls.u, u);
+    typeInto(w.controls.r, r);
+    typeInto(w.controls.c, c);
+    for (QCheckBox* box : {w.controls.Check2, w.controls.Check3})
         box->setChecked(false);
-    for (QCheckBox* box : {w.c.Check5, w.c.Check6})
+    for (QCheckBox* box : {w.controls.Check5, w.controls.Check6})
         box->setChecked(true);
-    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QTest::mouseClick(w.controls.Command1, Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList());
 
     // Each voltage swings by its share of 1400 about the axis, to within the pixel row that
     // 1 % of 1400 twips falls into.
-    const QImage& image = w.c.Picture1->image();
-    for (auto [button, share] : {std::pair{w.c.Command5, resistorShare}, {w.c.Command6, capacitorShare}}) {
+    const QImage& image = w.controls.Picture1->image();
+    for (auto [button, share] : {std::pair{w.controls.Command5, resistorShare}, {w.controls.Command6, capacitorShare}}) {
         int top = image.height(), bottom = -1;
-        for (const auto& [pixel, rgb] : pictureOf(w.c.Picture1)) {
+        for (const auto& [pixel, rgb] : pictureOf(w.controls.Picture1)) {
             if (rgb == rgbOf(button->backColour())) {
                 top = std::min(top, pixel.second);
                 bottom = std::max(bottom, pixel.second);
@@ -457,7 +457,7 @@ void PlotTest::smallCurrentsDrawTheComponentVoltagesToScale()
                  qPrintable(QStringLiteral("%1: bottom row %2").arg(button->objectName()).arg(bottom)));
     }
     // The phasors at step 5000 have the same lengths.
-    for (auto [phasor, share] : {std::pair{w.c.lur, resistorShare}, {w.c.luc, capacitorShare}}) {
+    for (auto [phasor, share] : {std::pair{w.controls.lur, resistorShare}, {w.controls.luc, capacitorShare}}) {
         const double length = std::hypot(phasor->property("X1").toDouble() - 1400, phasor->property("Y1").toDouble() - 1400);
         QVERIFY2(std::abs(length - 1400 * share) <= 14, qPrintable(QString::number(length)));
     }
@@ -470,28 +470,28 @@ void PlotTest::switchOnPlotWithoutPeriodsDrawsHorizontalRows()
     DialogRecorder dialogs;
     ShownWindow w;
     enterSwitchOnMode(w, dialogs);
-    typeInto(w.c.perioden, QStringLiteral("0"));
-    typeInto(w.c.phaseein, QStringLiteral("10"));
-    w.c.Check4->setChecked(true);
+    typeInto(w.controls.perioden, QStringLiteral("0"));
+    typeInto(w.controls.phaseein, QStringLiteral("10"));
+    w.controls.Check4->setChecked(true);
 
-    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QTest::mouseClick(w.controls.Command1, Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList());
 
-    const double uPeak = number(w.c.udach->text());
+    const double uPeak = number(w.controls.udach->text());
     const double sine = std::sin(10 * kPi / 180);
     QVERIFY(std::abs(w.plotter().sinus - sine) < 1e-15);
     QCOMPARE(w.plotter().ladung, 0.0);
     QVERIFY(std::abs(w.plotter().strom - uPeak * sine / 100) < 1e-15);
 
-    const QImage& image = w.c.Picture1->image();
+    const QImage& image = w.controls.Picture1->image();
     const int firstColumn = pixelOf(image, 121, 1400)->first;
     const int lastColumn = pixelOf(image, 5120, 1400)->first;
     std::map<QRgb, std::vector<Pixel>> byColour;
-    for (const auto& [pixel, rgb] : pictureOf(w.c.Picture1))
+    for (const auto& [pixel, rgb] : pictureOf(w.controls.Picture1))
         byColour[rgb].push_back(pixel);
     QCOMPARE(byColour.size(), std::size_t(3));
     std::vector<int> rows;
-    for (const ui::ColourButton* button : {w.c.Command2, w.c.Command3, w.c.Command4}) {
+    for (const ui::ColourButton* button : {w.controls.Command2, w.controls.Command3, w.controls.Command4}) {
         const auto& pixels = byColour[rgbOf(button->backColour())];
         QCOMPARE(int(pixels.size()), lastColumn - firstColumn + 1);
         for (const auto& pixel : pixels)
@@ -510,24 +510,24 @@ void PlotTest::switchOnPlotReadsCapacitanceWithCapacitorRemoved()
     DialogRecorder dialogs;
     ShownWindow w;
     enterSwitchOnMode(w, dialogs);
-    w.c.Check1->click();
-    w.c.c->setText(QStringLiteral("0,00002")); // disabled for the user; the program may set it
-    w.c.Check4->setChecked(true);
+    w.controls.Check1->click();
+    w.controls.c->setText(QStringLiteral("0,00002")); // disabled for the user; the program may set it
+    w.controls.Check4->setChecked(true);
     QCOMPARE(dialogs.texts(), QStringList());
 
-    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QTest::mouseClick(w.controls.Command1, Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList());
-    QCOMPARE(w.c.phi->text(), QStringLiteral("0"));
-    QCOMPARE(w.c.idach->text(), QStringLiteral("0,14142"));
+    QCOMPARE(w.controls.phi->text(), QStringLiteral("0"));
+    QCOMPARE(w.controls.idach->text(), QStringLiteral("0,14142"));
 
-    const SwitchOnInputs inputs = switchOnInputsOf(w.c);
+    const SwitchOnInputs inputs = switchOnInputsOf(w.controls);
     QCOMPARE(inputs.c, 0.00002);
     const auto steps = integrate(inputs);
     QVERIFY(std::abs(w.plotter().strom - steps.back().strom) < 1e-12);
     // Without a capacitor the current would be Û · sin / R; with it, it lags and the
     // charge grows.
     QVERIFY(std::abs(w.plotter().strom - inputs.uPeak * w.plotter().sinus / inputs.r) > 0.001);
-    const QString diff = differences(pictureOf(w.c.Picture1), switchOnPicture(w.c, steps));
+    const QString diff = differences(pictureOf(w.controls.Picture1), switchOnPicture(w.controls, steps));
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
 }
 
@@ -560,12 +560,12 @@ void PlotTest::switchOnPlotEndsAtItsFirstError()
     DialogRecorder dialogs;
     ShownWindow w;
     enterSwitchOnMode(w, dialogs);
-    w.c.Check4->setChecked(true);
-    QTest::mouseClick(w.c.Command1, Qt::LeftButton); // a whole plot to be cleared
-    QVERIFY(pictureOf(w.c.Picture1).size() > 100);
+    w.controls.Check4->setChecked(true);
+    QTest::mouseClick(w.controls.Command1, Qt::LeftButton); // a whole plot to be cleared
+    QVERIFY(pictureOf(w.controls.Picture1).size() > 100);
 
     if (removeCapacitor)
-        w.c.Check1->click();
+        w.controls.Check1->click();
     auto* edit = w.form.findChild<QLineEdit*>(field);
     QVERIFY(edit);
     if (edit->isEnabled())
@@ -574,18 +574,18 @@ void PlotTest::switchOnPlotEndsAtItsFirstError()
         edit->setText(text);
     QCOMPARE(dialogs.texts(), QStringList());
 
-    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QTest::mouseClick(w.controls.Command1, Qt::LeftButton);
     QCOMPARE(dialogs.texts(), messages);
     QCOMPARE(dialogs.messages.back().title, QStringLiteral("Fehler!"));
     QCOMPARE(dialogs.messages.back().icon, ui::MessageIcon::Critical);
 
     // Ended in step 1; the point drawn before the error stays, the old plot is gone.
     QCOMPARE(w.plotter().schritt, 1.0);
-    const Picture drawn = pictureOf(w.c.Picture1);
+    const Picture drawn = pictureOf(w.controls.Picture1);
     if (voltagePointDrawn) {
         QVERIFY(std::abs(w.plotter().sinus - 0.00127324) < 5e-9);
         QCOMPARE(w.plotter().ladung, 0.0);
-        const Picture expected{{*pixelOf(w.c.Picture1->image(), 121, 1398.22), rgbOf(w.c.Command2->backColour())}};
+        const Picture expected{{*pixelOf(w.controls.Picture1->image(), 121, 1398.22), rgbOf(w.controls.Command2->backColour())}};
         const QString diff = differences(drawn, expected);
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
     } else {
@@ -610,21 +610,21 @@ void PlotTest::failingStaticAnalysisLeavesThePicture()
     ShownWindow w;
     if (switchOn)
         enterSwitchOnMode(w, dialogs);
-    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QTest::mouseClick(w.controls.Command1, Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList());
-    const QImage before = w.c.Picture1->image().copy();
+    const QImage before = w.controls.Picture1->image().copy();
     const double schritt = w.plotter().schritt;
 
-    typeInto(w.c.r, QStringLiteral("0")); // not taken by the field: nothing is recomputed yet
+    typeInto(w.controls.r, QStringLiteral("0")); // not taken by the field: nothing is recomputed yet
     QCOMPARE(dialogs.texts(), QStringList());
-    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QTest::mouseClick(w.controls.Command1, Qt::LeftButton);
 
     QCOMPARE(dialogs.texts(), (QStringList{kStaticError, kPlotError}));
     QCOMPARE(dialogs.messages[1].title, QStringLiteral("Fehler!"));
     QCOMPARE(dialogs.messages[1].icon, ui::MessageIcon::Critical);
     QVERIFY(w.form.property("rechenfehler").toBool());
     QCOMPARE(w.plotter().schritt, schritt);
-    QVERIFY(w.c.Picture1->image() == before);
+    QVERIFY(w.controls.Picture1->image() == before);
 }
 
 // Voltage only, at 100 periods: the points of neighbouring steps land in different pixels,
@@ -633,33 +633,33 @@ void PlotTest::steadyStatePlotRunsSteps1To5000()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    typeInto(w.c.perioden, QStringLiteral("100"));
-    w.c.Check3->setChecked(false);
+    typeInto(w.controls.perioden, QStringLiteral("100"));
+    w.controls.Check3->setChecked(false);
     const int takt = w.takt();
 
-    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QTest::mouseClick(w.controls.Command1, Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList());
 
     // The one tick is the static analysis's; the plot steps without the timer counter.
     QCOMPARE(w.takt(), takt + 1);
     QCOMPARE(w.plotter().schritt, 5001.0);
 
-    const QImage& image = w.c.Picture1->image();
-    const QRgb red = rgbOf(w.c.Command2->backColour());
+    const QImage& image = w.controls.Picture1->image();
+    const QRgb red = rgbOf(w.controls.Command2->backColour());
     const Picture expected = steadyVoltagePicture(image, 100, 1, 5000, red);
     QVERIFY(steadyVoltagePicture(image, 100, 0, 5000, red) != expected);
     QVERIFY(steadyVoltagePicture(image, 100, 1, 5001, red) != expected);
     QVERIFY(steadyVoltagePicture(image, 100, 2, 5000, red) != expected);
     QVERIFY(steadyVoltagePicture(image, 100, 1, 4999, red) != expected);
-    const QString diff = differences(pictureOf(w.c.Picture1), expected);
+    const QString diff = differences(pictureOf(w.controls.Picture1), expected);
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
 
     // The phasors stand at step 5000; only the voltage's is shown.
     const double theta = steadyVoltageAngle(100, 5000);
-    QVERIFY(std::abs(w.c.lu->property("X1").toFloat() - (1400 + 1400 * std::cos(theta))) < 0.01);
-    QVERIFY(std::abs(w.c.lu->property("Y1").toFloat() - (1400 - 1400 * std::sin(theta))) < 0.01);
-    QVERIFY(w.c.lu->property("visible").toBool());
-    for (const ui::LineElement* hidden : {w.c.li, w.c.lur, w.c.luc, w.c.lul})
+    QVERIFY(std::abs(w.controls.lu->property("X1").toFloat() - (1400 + 1400 * std::cos(theta))) < 0.01);
+    QVERIFY(std::abs(w.controls.lu->property("Y1").toFloat() - (1400 - 1400 * std::sin(theta))) < 0.01);
+    QVERIFY(w.controls.lu->property("visible").toBool());
+    for (const ui::LineElement* hidden : {w.controls.li, w.controls.lur, w.controls.luc, w.controls.lul})
         QVERIFY(!hidden->property("visible").toBool());
 }
 
@@ -693,28 +693,28 @@ void PlotTest::steadyStatePlotEndsAfterTheFirstFailingStep()
 
     DialogRecorder dialogs;
     ShownWindow w;
-    QTest::mouseClick(w.c.Command1, Qt::LeftButton); // a whole plot to be cleared
-    QVERIFY(pictureOf(w.c.Picture1).size() > 100);
-    w.c.Check11->setChecked(phasorsOn);
-    w.c.Check5->setChecked(voltageAcrossR);
+    QTest::mouseClick(w.controls.Command1, Qt::LeftButton); // a whole plot to be cleared
+    QVERIFY(pictureOf(w.controls.Picture1).size() > 100);
+    w.controls.Check11->setChecked(phasorsOn);
+    w.controls.Check5->setChecked(voltageAcrossR);
     auto* edit = w.form.findChild<QLineEdit*>(field);
     QVERIFY(edit);
     setText(edit, text);
     QCOMPARE(dialogs.texts(), QStringList());
 
-    QTest::mouseClick(w.c.Command1, Qt::LeftButton);
+    QTest::mouseClick(w.controls.Command1, Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList(messages, kStepError));
     QCOMPARE(w.plotter().schritt, 1.0);
 
     Picture expected;
     if (pointsBeforeError) {
-        const QImage& image = w.c.Picture1->image();
+        const QImage& image = w.controls.Picture1->image();
         const double theta = steadyVoltageAngle(1, 1);
-        const double thetaI = number(w.c.phi->text()) * (kPi / -180) + theta;
-        expected[*pixelOf(image, 121, 1400 - 1400 * std::sin(theta))] = rgbOf(w.c.Command2->backColour());
-        expected[*pixelOf(image, 121, 1400 - 1400 * std::sin(thetaI))] = rgbOf(w.c.Command3->backColour());
+        const double thetaI = number(w.controls.phi->text()) * (kPi / -180) + theta;
+        expected[*pixelOf(image, 121, 1400 - 1400 * std::sin(theta))] = rgbOf(w.controls.Command2->backColour());
+        expected[*pixelOf(image, 121, 1400 - 1400 * std::sin(thetaI))] = rgbOf(w.controls.Command3->backColour());
     }
-    const QString diff = differences(pictureOf(w.c.Picture1), expected);
+    const QString diff = differences(pictureOf(w.controls.Picture1), expected);
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
 }
 

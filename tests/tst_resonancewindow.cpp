@@ -68,15 +68,15 @@ struct ResonanceTestWindow : LoadedWindow {
 };
 
 // Edits "field=text" by typing; "Check1=0/1" and "Check8=0/1" set the boxes.
-void apply(const Controls& c, const QStringList& edits)
+void apply(const Controls& controls, const QStringList& edits)
 {
     for (const QString& edit : edits) {
         const QString name = edit.section(u'=', 0, 0), value = edit.section(u'=', 1);
         if (name.startsWith(QLatin1String("Check"))) {
-            c.form->findChild<QCheckBox*>(name)->setChecked(value == QLatin1String("1"));
+            controls.form->findChild<QCheckBox*>(name)->setChecked(value == QLatin1String("1"));
             continue;
         }
-        auto* field = c.form->findChild<QLineEdit*>(name);
+        auto* field = controls.form->findChild<QLineEdit*>(name);
         field->selectAll();
         if (value.isEmpty())
             QTest::keyClick(field, Qt::Key_Delete);
@@ -181,15 +181,15 @@ void ResonanceWindowTest::closingChangesNothingElse()
 {
     DialogRecorder dialogs;
     ResonanceTestWindow w;
-    const QStringList before = {w.c.ueff->text(), w.c.ieff->text(), w.c.z->text(), w.c.phi->text(), w.c.l->text()};
+    const QStringList before = {w.controls.ueff->text(), w.controls.ieff->text(), w.controls.z->text(), w.controls.phi->text(), w.controls.l->text()};
     const int takt = w.form.property("takt").toInt();
     w.open()->close();
-    QCOMPARE((QStringList{w.c.ueff->text(), w.c.ieff->text(), w.c.z->text(), w.c.phi->text(), w.c.l->text()}), before);
+    QCOMPARE((QStringList{w.controls.ueff->text(), w.controls.ieff->text(), w.controls.z->text(), w.controls.phi->text(), w.controls.l->text()}), before);
     QCOMPARE(w.form.property("takt").toInt(), takt);
     QVERIFY(w.form.isVisible());
     // The main window goes on after it is closed.
-    typeInto(w.c.r, QStringLiteral("200"));
-    QVERIFY(w.c.z->text() != before[2]);
+    typeInto(w.controls.r, QStringLiteral("200"));
+    QVERIFY(w.controls.z->text() != before[2]);
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -216,9 +216,9 @@ void ResonanceWindowTest::creditsNameF2()
 {
     DialogRecorder dialogs;
     ResonanceTestWindow w;
-    QVERIFY(w.c.Label[31]->text().contains(QStringLiteral("F2")));
+    QVERIFY(w.controls.Label[31]->text().contains(QStringLiteral("F2")));
     // The caption fits its box.
-    QVERIFY(w.c.Label[31]->fontMetrics().horizontalAdvance(w.c.Label[31]->text()) <= w.c.Label[31]->width());
+    QVERIFY(w.controls.Label[31]->fontMetrics().horizontalAdvance(w.controls.Label[31]->text()) <= w.controls.Label[31]->width());
 }
 
 // f₀ = 159,15 Hz, Q = 1, P = 0,10833 W, cos φ = 0,32914, each read with its name and unit.
@@ -249,26 +249,26 @@ void ResonanceWindowTest::followsEditsCheck1AndTheSwitchOnMode()
     DialogRecorder dialogs;
     ResonanceTestWindow w;
     w.open();
-    typeInto(w.c.l, QStringLiteral("0,2")); // f₀ = 1/(2π√(2·10⁻⁶))
+    typeInto(w.controls.l, QStringLiteral("0,2")); // f₀ = 1/(2π√(2·10⁻⁶))
     QCOMPARE(w.value("resonanceF0"), QStringLiteral("112,54"));
     QCOMPARE(w.value("resonanceXL"), QStringLiteral("62,832"));
     // An edit the inputs do not take changes nothing here either.
-    typeInto(w.c.f, QStringLiteral("0,5"));
+    typeInto(w.controls.f, QStringLiteral("0,5"));
     QCOMPARE(w.value("resonanceXL"), QStringLiteral("62,832"));
-    typeInto(w.c.f, QStringLiteral("50"));
+    typeInto(w.controls.f, QStringLiteral("50"));
 
-    w.c.Check1->setChecked(false);
+    w.controls.Check1->setChecked(false);
     QCOMPARE(w.value("resonanceF0"), QStringLiteral("keine"));
     QCOMPARE(w.value("resonanceXC"), QStringLiteral("ausgebaut"));
     QVERIFY(w.notes().contains(QStringLiteral("Kondensator ist ausgebaut")));
     QVERIFY(!w.chart()->currentSeries()->points().isEmpty()); // I(f) is still drawn
-    w.c.Check1->setChecked(true);
+    w.controls.Check1->setChecked(true);
     QCOMPARE(w.value("resonanceF0"), QStringLiteral("112,54"));
     QCOMPARE(w.notes(), QString());
 
     // The switch-on mode takes the coil out: L = 0.
-    w.c.Check8->setChecked(true);
-    QCOMPARE(w.c.l->text(), QStringLiteral("0"));
+    w.controls.Check8->setChecked(true);
+    QCOMPARE(w.controls.l->text(), QStringLiteral("0"));
     QCOMPARE(w.value("resonanceF0"), QStringLiteral("keine"));
     QVERIFY(w.notes().contains(QStringLiteral("Einschaltmodus")));
     QCOMPARE(w.value("resonanceZ"), QStringLiteral("333,65"));
@@ -295,20 +295,20 @@ void ResonanceWindowTest::presentFrequencyEqualsTheCaptions()
     DialogRecorder dialogs;
     ResonanceTestWindow w;
     w.open();
-    apply(w.c, edits);
+    apply(w.controls, edits);
     auto agrees = [](const QString& ours, const QString& caption, double captionHalfUnit) {
         const double a = readNumber(ours), b = readNumber(caption);
         return std::fabs(a - b) <= captionHalfUnit + 6e-5 * std::fabs(a);
     };
-    QVERIFY2(agrees(w.value("resonanceI"), w.c.ieff->text(), 0.5e-5), qPrintable(w.value("resonanceI") + " " + w.c.ieff->text()));
-    QVERIFY2(agrees(w.value("resonancePhi"), w.c.phi->text(), 0.5e-4), qPrintable(w.value("resonancePhi") + " " + w.c.phi->text()));
-    QVERIFY2(agrees(w.value("resonanceZ"), w.c.z->text(), 0.5e-4), qPrintable(w.value("resonanceZ") + " " + w.c.z->text()));
+    QVERIFY2(agrees(w.value("resonanceI"), w.controls.ieff->text(), 0.5e-5), qPrintable(w.value("resonanceI") + " " + w.controls.ieff->text()));
+    QVERIFY2(agrees(w.value("resonancePhi"), w.controls.phi->text(), 0.5e-4), qPrintable(w.value("resonancePhi") + " " + w.controls.phi->text()));
+    QVERIFY2(agrees(w.value("resonanceZ"), w.controls.z->text(), 0.5e-4), qPrintable(w.value("resonanceZ") + " " + w.controls.z->text()));
     // And the curves pass through them at the present f.
     const auto& sweep = w.resonance()->result().sweep;
-    const double f = readNumber(w.c.f->text());
+    const double f = readNumber(w.controls.f->text());
     const auto at = std::find_if(sweep.begin(), sweep.end(), [f](const auto& p) { return p.f == f; });
     QVERIFY(at != sweep.end());
-    QVERIFY(agrees(textOf(at->i), w.c.ieff->text(), 0.5e-5));
+    QVERIFY(agrees(textOf(at->i), w.controls.ieff->text(), 0.5e-5));
 }
 
 void ResonanceWindowTest::soundInEveryCase_data()
@@ -350,7 +350,7 @@ void ResonanceWindowTest::soundInEveryCase()
     {
         DialogRecorder dialogs;
         ResonanceTestWindow w;
-        apply(w.c, edits);
+        apply(w.controls, edits);
         withoutWindow = dialogs.texts();
     }
     DialogRecorder dialogs;
@@ -358,7 +358,7 @@ void ResonanceWindowTest::soundInEveryCase()
     w.open();
     const auto pointsBefore = w.chart()->currentSeries()->points();
     const QString f0Before = w.value("resonanceF0");
-    apply(w.c, edits);
+    apply(w.controls, edits);
     QCOMPARE(dialogs.texts(), withoutWindow);
     QVERIFY(w.resonance()->isVisible());
     if (note.isEmpty())
@@ -415,14 +415,14 @@ void ResonanceWindowTest::markersAndBand()
     QVERIFY(std::fabs(chart->frequencyAxis()->min() - 1.5915494) < 1e-6);
     QVERIFY(std::fabs(chart->frequencyAxis()->max() - 15915.494) < 1e-3);
     // Without a resonance there is neither an f₀ marker nor a band; the axis centres on f.
-    w.c.Check1->setChecked(false);
+    w.controls.Check1->setChecked(false);
     QVERIFY(chart->resonanceMarker()->points().isEmpty());
     QCOMPARE(legendText(chart->resonanceMarker()), QString());
     QVERIFY(chart->bandArea()->upperSeries()->points().isEmpty());
     QVERIFY(std::fabs(chart->frequencyAxis()->min() - 0.5) < 1e-9);
     // R = 0: the curve runs off the top of its axis.
-    w.c.Check1->setChecked(true);
-    apply(w.c, {"r=0", "l=0,1"});
+    w.controls.Check1->setChecked(true);
+    apply(w.controls, {"r=0", "l=0,1"});
     double highest = 0;
     for (const QPointF& point : chart->currentSeries()->points())
         highest = std::max(highest, point.y());
@@ -444,9 +444,9 @@ void ResonanceWindowTest::trianglesAreDrawnToScale()
     QFETCH(QStringList, edits);
     ResonanceTestWindow w;
     w.open();
-    apply(w.c, edits);
+    apply(w.controls, edits);
     const auto& r = w.resonance()->result();
-    const double resistance = readNumber(w.c.r->text());
+    const double resistance = readNumber(w.controls.r->text());
     struct Case {
         const char* name;
         double horizontal, vertical;

@@ -50,10 +50,10 @@ const QString kCoilMessage = QStringLiteral("Die Spule wird ausgebaut!");
 const QString kCapacitorWarning =
     QStringLiteral("Der Kondensator muss schon eingebaut sein, sonst macht das ja keinen Sinn..");
 
-std::set<QString> schematicLineNames(const Controls& c)
+std::set<QString> schematicLineNames(const Controls& controls)
 {
     std::set<QString> names;
-    for (const auto* line : c.Frame3->findChildren<ui::LineElement*>(Qt::FindDirectChildrenOnly))
+    for (const auto* line : controls.Frame3->findChildren<ui::LineElement*>(Qt::FindDirectChildrenOnly))
         names.insert(line->objectName());
     return names;
 }
@@ -63,14 +63,14 @@ std::set<QString> schematicLineNames(const Controls& c)
 enum class Step { CapacitorOut, CapacitorIn, CoilOut, CoilIn };
 using Steps = QList<int>;
 
-void apply(const Controls& c, const Steps& steps)
+void apply(const Controls& controls, const Steps& steps)
 {
     for (const int step : steps) {
         switch (Step(step)) {
-        case Step::CapacitorOut: c.Check1->setChecked(false); break;
-        case Step::CapacitorIn: c.Check1->setChecked(true); break;
-        case Step::CoilOut: c.Check8->setChecked(true); break;
-        case Step::CoilIn: c.Check8->setChecked(false); break;
+        case Step::CapacitorOut: controls.Check1->setChecked(false); break;
+        case Step::CapacitorIn: controls.Check1->setChecked(true); break;
+        case Step::CoilOut: controls.Check8->setChecked(true); break;
+        case Step::CoilIn: controls.Check8->setChecked(false); break;
         }
     }
 }
@@ -106,7 +106,7 @@ struct LoopReport {
     int wires = 0;
 };
 
-LoopReport checkClosedLoop(const Controls& c)
+LoopReport checkClosedLoop(const Controls& controls)
 {
     LoopReport report;
     struct Edge {
@@ -116,7 +116,7 @@ LoopReport checkClosedLoop(const Controls& c)
     std::vector<Edge> edges;
     std::vector<Point> wireEnds;
 
-    for (const auto* line : c.Frame3->findChildren<ui::LineElement*>(Qt::FindDirectChildrenOnly)) {
+    for (const auto* line : controls.Frame3->findChildren<ui::LineElement*>(Qt::FindDirectChildrenOnly)) {
         const int number = line->objectName().mid(4).toInt();
         if (!line->isVisible() || number == kLeftPlate || number == kRightPlate || number == kCoreBar)
             continue;
@@ -143,7 +143,7 @@ LoopReport checkClosedLoop(const Controls& c)
         ++report.components;
     };
 
-    for (const ui::ShapeElement* shape : {c.Shape1, c.Shape2}) {
+    for (const ui::ShapeElement* shape : {controls.Shape1, controls.Shape2}) {
         if (!shape->isVisible())
             continue;
         const QRectF box = shape->outlinePixels();
@@ -152,8 +152,8 @@ LoopReport checkClosedLoop(const Controls& c)
                      endsOn([&](const Point& p) { return onVertical(p, box.right(), box.top(), box.bottom()); }));
     }
 
-    const ui::LineElement* left = c.Line[kLeftPlate];
-    const ui::LineElement* right = c.Line[kRightPlate];
+    const ui::LineElement* left = controls.Line[kLeftPlate];
+    const ui::LineElement* right = controls.Line[kRightPlate];
     if (left->isVisible() != right->isVisible())
         report.faults << "only one capacitor plate is shown";
     if (left->isVisible()) {
@@ -215,7 +215,7 @@ LoopReport checkClosedLoop(const Controls& c)
 
 // ---- pixels -----------------------------------------------------------------------------
 
-QImage frameImage(const Controls& c) { return c.Frame3->grab().toImage(); }
+QImage frameImage(const Controls& controls) { return controls.Frame3->grab().toImage(); }
 
 bool dark(const QImage& image, double xTwips, double yTwips)
 {
@@ -270,9 +270,9 @@ void SchematicTest::lineElement()
     QFETCH(bool, shown);
     LoadedWindow w;
     const QString name = QStringLiteral("Line%1").arg(number);
-    auto* line = w.c.Frame3->findChild<ui::LineElement*>(name, Qt::FindDirectChildrenOnly);
+    auto* line = w.controls.Frame3->findChild<ui::LineElement*>(name, Qt::FindDirectChildrenOnly);
     QVERIFY2(line, qPrintable(name + " is not in the group Schaltplan"));
-    QCOMPARE(line, w.c.Line[number]);
+    QCOMPARE(line, w.controls.Line[number]);
     const double twip = 0.005; // the coordinates are whole twips
     QVERIFY(std::abs(line->property("X1").toFloat() - x1) < twip);
     QVERIFY(std::abs(line->property("Y1").toFloat() - y1) < twip);
@@ -289,21 +289,21 @@ void SchematicTest::noOtherLinesInTheSchematic()
     std::set<QString> expected;
     for (const WireRow& row : kDrawing)
         expected.insert(QStringLiteral("Line%1").arg(row.number));
-    QCOMPARE(schematicLineNames(w.c), expected);
+    QCOMPARE(schematicLineNames(w.controls), expected);
     // The numbers the drawing skips belong to other groups.
     for (const int number : {28, 29, 30, 31, 32, 33, 34, 35, 37}) {
-        QVERIFY(w.c.Line[number]);
-        QVERIFY(w.c.Line[number]->parent() != w.c.Frame3);
+        QVERIFY(w.controls.Line[number]);
+        QVERIFY(w.controls.Line[number]->parent() != w.controls.Frame3);
     }
 }
 
 void SchematicTest::shapesAndSourceLabel()
 {
     LoadedWindow w;
-    const auto* shape1 = w.c.Frame3->findChild<ui::ShapeElement*>("Shape1", Qt::FindDirectChildrenOnly);
-    const auto* shape2 = w.c.Frame3->findChild<ui::ShapeElement*>("Shape2", Qt::FindDirectChildrenOnly);
-    QVERIFY(shape1 && shape1 == w.c.Shape1);
-    QVERIFY(shape2 && shape2 == w.c.Shape2);
+    const auto* shape1 = w.controls.Frame3->findChild<ui::ShapeElement*>("Shape1", Qt::FindDirectChildrenOnly);
+    const auto* shape2 = w.controls.Frame3->findChild<ui::ShapeElement*>("Shape2", Qt::FindDirectChildrenOnly);
+    QVERIFY(shape1 && shape1 == w.controls.Shape1);
+    QVERIFY(shape2 && shape2 == w.controls.Shape2);
     QVERIFY(shape1->kind() == ui::ShapeElement::Kind::Rectangle);
     QVERIFY(shape2->kind() == ui::ShapeElement::Kind::Rectangle);
     // The outline runs along the inside of the box, so the box is one pixel wider and higher.
@@ -319,8 +319,8 @@ void SchematicTest::shapesAndSourceLabel()
     QVERIFY(closeTo(boxInTwips(shape1), QRectF(1680, 1200, 735, 495)));
     QVERIFY(closeTo(boxInTwips(shape2), QRectF(600, 240, 495, 255)));
 
-    const auto* label1 = w.c.Frame3->findChild<QLabel*>("Label1", Qt::FindDirectChildrenOnly);
-    QVERIFY(label1 && label1 == w.c.Label[1]);
+    const auto* label1 = w.controls.Frame3->findChild<QLabel*>("Label1", Qt::FindDirectChildrenOnly);
+    QVERIFY(label1 && label1 == w.controls.Label[1]);
     QCOMPARE(label1->text(), QStringLiteral("Quelle"));
     QCOMPARE(label1->geometry(), ui::twipsRect(1800, 1320, 615, 255));
     QVERIFY(!label1->isHidden());
@@ -328,7 +328,7 @@ void SchematicTest::shapesAndSourceLabel()
     // Shape1 is filled white; Shape2 is an outline, the group's background showing inside.
     w.form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.form));
-    const QImage image = frameImage(w.c);
+    const QImage image = frameImage(w.controls);
     QCOMPARE(QColor(image.pixel(ui::pixels(1700), ui::pixels(1220))), QColor(Qt::white));
     QVERIFY(dark(image, 1680, 1300));  // left side of the source box
     QVERIFY(dark(image, 700, 240));    // top of the resistor
@@ -352,13 +352,13 @@ void SchematicTest::inputFieldsBesideTheirSymbols()
     QFETCH(QRectF, symbol);
     LoadedWindow w;
     const QRect fieldPixels = w.form.findChild<QLineEdit*>(field)->geometry();
-    QCOMPARE(w.form.findChild<QLineEdit*>(field)->parentWidget(), static_cast<QWidget*>(w.c.Frame3));
+    QCOMPARE(w.form.findChild<QLineEdit*>(field)->parentWidget(), static_cast<QWidget*>(w.controls.Frame3));
     const QRectF symbolPixels = ui::twipsToPixels(symbol);
     QVERIFY(fieldPixels.left() < symbolPixels.right() && fieldPixels.right() > symbolPixels.left());
     const double gap = fieldPixels.top() - symbolPixels.bottom();
     QVERIFY2(gap >= 0 && gap <= 10, qPrintable(QString::number(gap)));
 
-    for (const auto* line : w.c.Frame3->findChildren<ui::LineElement*>()) {
+    for (const auto* line : w.controls.Frame3->findChildren<ui::LineElement*>()) {
         if (!line->isVisible())
             continue;
         const QLineF wire(ui::twipsToPixels(line->x1(), line->y1()), ui::twipsToPixels(line->x2(), line->y2()));
@@ -397,19 +397,19 @@ void SchematicTest::closedLoopInEveryState()
     QFETCH(QStringList, messages);
     DialogRecorder dialogs;
     LoadedWindow w;
-    apply(w.c, steps);
+    apply(w.controls, steps);
     QCOMPARE(dialogs.texts(), messages);
 
-    QCOMPARE(w.c.Line[6]->isVisible(), capacitorShown);
-    QCOMPARE(w.c.Line[7]->isVisible(), capacitorShown);
-    QCOMPARE(w.c.Line[38]->isVisible(), !capacitorShown);
+    QCOMPARE(w.controls.Line[6]->isVisible(), capacitorShown);
+    QCOMPARE(w.controls.Line[7]->isVisible(), capacitorShown);
+    QCOMPARE(w.controls.Line[38]->isVisible(), !capacitorShown);
     for (int number = 11; number <= 26; ++number)
-        QCOMPARE(w.c.Line[number]->isVisible(), coilShown);
-    QCOMPARE(w.c.Line[36]->isVisible(), !coilShown);
+        QCOMPARE(w.controls.Line[number]->isVisible(), coilShown);
+    QCOMPARE(w.controls.Line[36]->isVisible(), !coilShown);
     for (const int lead : {1, 2, 3, 4, 5, 8, 9, 10, 27})
-        QVERIFY(w.c.Line[lead]->isVisible());
+        QVERIFY(w.controls.Line[lead]->isVisible());
 
-    const LoopReport report = checkClosedLoop(w.c);
+    const LoopReport report = checkClosedLoop(w.controls);
     QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join("; ")));
     QCOMPARE(report.components, capacitorShown ? 3 : 2);
     // Wires: 9 leads, a bridge for the capacitor when it is out, the meander or its bridge.
@@ -443,30 +443,30 @@ void SchematicTest::schematicShowsOnePartOrItsBridge()
         schematic.setCoilShown(shown);
     const bool capacitorShown = capacitor.last(), coilShown = coil.last();
 
-    const LoopReport report = checkClosedLoop(w.c);
+    const LoopReport report = checkClosedLoop(w.controls);
     QVERIFY2(report.faults.isEmpty(), qPrintable(report.faults.join("; ")));
     QCOMPARE(report.components, capacitorShown ? 3 : 2);
     QCOMPARE(report.wires, 9 + (capacitorShown ? 0 : 1) + (coilShown ? 15 : 1));
     // The plates and the core bar are no wires of the loop, but belong to their part.
-    QCOMPARE(w.c.Line[kLeftPlate]->isVisible(), capacitorShown);
-    QCOMPARE(w.c.Line[kRightPlate]->isVisible(), capacitorShown);
-    QCOMPARE(w.c.Line[kCoreBar]->isVisible(), coilShown);
+    QCOMPARE(w.controls.Line[kLeftPlate]->isVisible(), capacitorShown);
+    QCOMPARE(w.controls.Line[kRightPlate]->isVisible(), capacitorShown);
+    QCOMPARE(w.controls.Line[kCoreBar]->isVisible(), coilShown);
 }
 
 // The graph check itself must see a gap and a parallel path.
 void SchematicTest::loopCheckFindsAnOpenOrDoubledWire()
 {
     LoadedWindow w;
-    w.c.Line[8]->setVisible(false);
-    QVERIFY(!checkClosedLoop(w.c).faults.isEmpty());
-    w.c.Line[8]->setVisible(true);
-    w.c.Line[38]->setVisible(true); // bridge and plates together: the capacitor is shorted
-    QVERIFY(!checkClosedLoop(w.c).faults.isEmpty());
-    w.c.Line[38]->setVisible(false);
-    w.c.Line[36]->setVisible(true); // coil and its replacement together
-    QVERIFY(!checkClosedLoop(w.c).faults.isEmpty());
-    w.c.Line[36]->setVisible(false);
-    QVERIFY(checkClosedLoop(w.c).faults.isEmpty());
+    w.controls.Line[8]->setVisible(false);
+    QVERIFY(!checkClosedLoop(w.controls).faults.isEmpty());
+    w.controls.Line[8]->setVisible(true);
+    w.controls.Line[38]->setVisible(true); // bridge and plates together: the capacitor is shorted
+    QVERIFY(!checkClosedLoop(w.controls).faults.isEmpty());
+    w.controls.Line[38]->setVisible(false);
+    w.controls.Line[36]->setVisible(true); // coil and its replacement together
+    QVERIFY(!checkClosedLoop(w.controls).faults.isEmpty());
+    w.controls.Line[36]->setVisible(false);
+    QVERIFY(checkClosedLoop(w.controls).faults.isEmpty());
 }
 
 void SchematicTest::bridgingWiresAreDrawn_data()
@@ -484,8 +484,8 @@ void SchematicTest::bridgingWiresAreDrawn()
     LoadedWindow w;
     w.form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.form));
-    apply(w.c, steps);
-    const QImage image = frameImage(w.c);
+    apply(w.controls, steps);
+    const QImage image = frameImage(w.controls);
 
     QCOMPARE(dark(image, 2460, 360), !capacitorShown); // between the plates: only Line38
     QCOMPARE(dark(image, 2400, 180), capacitorShown);  // upper part of the left plate
@@ -507,7 +507,7 @@ void SchematicTest::coreBarIsFourPixelsThick()
     LoadedWindow w;
     w.form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.form));
-    const QImage image = frameImage(w.c);
+    const QImage image = frameImage(w.controls);
     // Column through a gap of the meander on the top wire: only the core bar crosses it there.
     const int x = ui::pixels(3180);
     int thick = 0;

@@ -99,7 +99,7 @@ quint64 envNumber(const char* name, quint64 fallback)
 
 class Soak {
 public:
-    Soak(Form1& form, quint32 seed) : form_(form), c(form.controls()), seed_(seed), random_(seed)
+    Soak(Form1& form, quint32 seed) : form_(form), controls(form.controls()), seed_(seed), random_(seed)
     {
         ui::setMessageHandler([this](const ui::Message& message) { answerMessage(message); });
         ui::setColourHandler([this](QColorDialog&) { return answerColour(); });
@@ -121,7 +121,7 @@ public:
             const qint64 started = clock.elapsed();
             const long messagesBefore = messages_;
             allowedMessages_ = 4;
-            const bool looping = c.Timer1->isActive();
+            const bool looping = controls.Timer1->isActive();
             plotted_ = waited_ = false;
             act();
             if (looping && waited_)
@@ -199,19 +199,19 @@ private:
     // A sensible value for the field, the way it is meant to be used.
     QString sensibleText(QLineEdit* field)
     {
-        if (field == c.u)
+        if (field == controls.u)
             return germanNumber(uniform(1, 400));
-        if (field == c.f)
+        if (field == controls.f)
             return germanNumber(std::pow(10.0, uniform(0, 4)));
-        if (field == c.r)
+        if (field == controls.r)
             return germanNumber(std::pow(10.0, uniform(0, 5)));
-        if (field == c.l)
+        if (field == controls.l)
             return germanNumber(chance(20) ? 0.0 : std::pow(10.0, uniform(-4, 1)));
-        if (field == c.c)
+        if (field == controls.c)
             return germanNumber(std::pow(10.0, uniform(-9, -2)));
-        if (field == c.perioden)
+        if (field == controls.perioden)
             return germanNumber(uniform(0, 12));
-        if (field == c.phaseein)
+        if (field == controls.phaseein)
             return germanNumber(uniform(-360, 360));
         // Short delays, so that the timer ticks often.
         return chance(85) ? QString::number(6 + below(25)) : germanNumber(uniform(-50, 2000));
@@ -338,7 +338,7 @@ private:
     }
 
     // A user reaches only controls that are shown and enabled.
-    bool reachable(const QWidget* widget) const { return widget->isVisibleTo(c.form) && widget->isEnabled(); }
+    bool reachable(const QWidget* widget) const { return widget->isVisibleTo(controls.form) && widget->isEnabled(); }
 
     static QString quoted(const QString& text)
     {
@@ -386,8 +386,8 @@ private:
     // captions stay.
     void typeComponentKeyByKey()
     {
-        QLineEdit* field = chance(60) ? c.c : c.l;
-        const bool capacitance = field == c.c;
+        QLineEdit* field = chance(60) ? controls.c : controls.l;
+        const bool capacitance = field == controls.c;
         const double magnitude = capacitance ? std::pow(10.0, uniform(-9, -3)) : std::pow(10.0, uniform(-3, 0.5));
         const double value = (!capacitance && chance(20)) ? -magnitude : magnitude;
         QString text;
@@ -437,7 +437,7 @@ private:
 
     QStringList captions() const
     {
-        return {c.ueff->text(), c.ieff->text(), c.z->text(), c.phi->text(), c.udach->text(), c.idach->text()};
+        return {controls.ueff->text(), controls.ieff->text(), controls.z->text(), controls.phi->text(), controls.udach->text(), controls.idach->text()};
     }
 
     // The loop runs; a delay of a day or more is typed and taken by the next step, so the loop
@@ -449,28 +449,28 @@ private:
         const QString longDelay = pick(longDelays);
         note(QStringLiteral("a long delay %1, then a short one").arg(quoted(longDelay)));
         waited_ = true;
-        if (!c.Check10->isChecked())
-            QTest::mouseClick(c.Check10, Qt::LeftButton, {}, indicatorOf(c.Check10));
-        selectAllOf(c.Text1);
+        if (!controls.Check10->isChecked())
+            QTest::mouseClick(controls.Check10, Qt::LeftButton, {}, indicatorOf(controls.Check10));
+        selectAllOf(controls.Text1);
         allowedMessages_ = longDelay.size() + 8;
-        typeKeys(c.Text1, longDelay);
+        typeKeys(controls.Text1, longDelay);
         // The next step takes it; a loop ended by a failing step has nothing to wait for.
         QElapsedTimer clock;
         clock.start();
-        while (c.Timer1->isActive() && c.Timer1->interval() != longDelay.toInt() && clock.elapsed() < 2000)
+        while (controls.Timer1->isActive() && controls.Timer1->interval() != longDelay.toInt() && clock.elapsed() < 2000)
             QTest::qWait(5);
-        if (!c.Timer1->isActive() || c.Timer1->interval() != longDelay.toInt())
+        if (!controls.Timer1->isActive() || controls.Timer1->interval() != longDelay.toInt())
             return note(QStringLiteral("  (the loop did not take the long delay)"));
 
         const int stuck = form_.property("takt").toInt();
         const long messagesBefore = messages_;
-        QSlider* slider = c.Slider1;
+        QSlider* slider = controls.Slider1;
         switch (below(3)) {
         case 0: {
             const QString shortDelay = QString::number(6 + below(60));
             note(QStringLiteral("  type %1 into Text1").arg(quoted(shortDelay)));
-            selectAllOf(c.Text1);
-            typeKeys(c.Text1, shortDelay);
+            selectAllOf(controls.Text1);
+            typeKeys(controls.Text1, shortDelay);
             break;
         }
         case 1:
@@ -492,22 +492,22 @@ private:
             break;
         }
         }
-        const int shortDelay = c.Text1->text().toInt();
+        const int shortDelay = controls.Text1->text().toInt();
         if (shortDelay <= 5 || shortDelay >= longDelay.toInt())
-            return setFault(QStringLiteral("Text1 reads %1 after the short delay").arg(quoted(c.Text1->text())));
+            return setFault(QStringLiteral("Text1 reads %1 after the short delay").arg(quoted(controls.Text1->text())));
         // The short delay has ended the long wait at once: the next step is at most that far.
-        if (c.Timer1->remainingTime() > shortDelay)
+        if (controls.Timer1->remainingTime() > shortDelay)
             return setFault(QStringLiteral("Timer1 still waits %1 ms with Text1 at %2 ms")
-                                .arg(c.Timer1->remainingTime())
+                                .arg(controls.Timer1->remainingTime())
                                 .arg(shortDelay));
         ++longDelaysCut_;
         // And it comes; a generous wait for it.
         clock.restart();
-        while (form_.property("takt").toInt() == stuck && c.Timer1->isActive() && clock.elapsed() < 3000 + 2 * shortDelay)
+        while (form_.property("takt").toInt() == stuck && controls.Timer1->isActive() && clock.elapsed() < 3000 + 2 * shortDelay)
             QTest::qWait(5);
         if (form_.property("takt").toInt() != stuck)
             ++loopsGoingAgain_;
-        else if (c.Timer1->isActive() && messages_ == messagesBefore)
+        else if (controls.Timer1->isActive() && messages_ == messagesBefore)
             setFault(QStringLiteral("the loop stands still with Text1 at %1 ms").arg(shortDelay));
     }
 
@@ -515,9 +515,9 @@ private:
     void startLoop()
     {
         note(QStringLiteral("start the loop"));
-        if (c.Check10->isChecked())
+        if (controls.Check10->isChecked())
             return note(QStringLiteral("  (it runs)"));
-        QTest::mouseClick(c.Check10, Qt::LeftButton, {}, indicatorOf(c.Check10));
+        QTest::mouseClick(controls.Check10, Qt::LeftButton, {}, indicatorOf(controls.Check10));
     }
 
     static QPoint indicatorOf(QCheckBox* box)
@@ -531,9 +531,9 @@ private:
     {
         plotted_ = true;
         ++plots_;
-        clickButton(c.Command1, QStringLiteral("Zeichne!"));
+        clickButton(controls.Command1, QStringLiteral("Zeichne!"));
     }
-    void clearSurfaces() { clickButton(c.Command8, QStringLiteral("CLS")); }
+    void clearSurfaces() { clickButton(controls.Command8, QStringLiteral("CLS")); }
 
     // Clicks into the field and selects its whole text, as a user does before typing over it.
     void selectAllOf(QLineEdit* field)
@@ -557,9 +557,9 @@ private:
         for (std::size_t i = 0; i < fields().size(); ++i) {
             QLineEdit* candidate = fields()[(std::size_t(start) + i) % fields().size()];
             const auto value = optionalNumber(candidate->text());
-            const bool needsNonZero = candidate != c.l && candidate != c.phaseein && candidate != c.perioden;
+            const bool needsNonZero = candidate != controls.l && candidate != controls.phaseein && candidate != controls.perioden;
             // A delay beyond 30 ms makes the animation look stuck to this class.
-            const bool slow = candidate == c.Text1 && value && *value > 30.0;
+            const bool slow = candidate == controls.Text1 && value && *value > 30.0;
             if (reachable(candidate) && (!value || (needsNonZero && *value == 0.0) || slow)) {
                 field = candidate;
                 break;
@@ -674,8 +674,8 @@ private:
     {
         // Check9 ("Refresh beim Zeichnen") is listed twice, so that plots often run both with
         // and without their refresh at every step.
-        const std::vector<QCheckBox*> boxes{c.Check1, c.Check2, c.Check3, c.Check4,  c.Check5,  c.Check6,
-                                            c.Check7, c.Check8, c.Check9, c.Check10, c.Check11, c.Check9};
+        const std::vector<QCheckBox*> boxes{controls.Check1, controls.Check2, controls.Check3, controls.Check4,  controls.Check5,  controls.Check6,
+                                            controls.Check7, controls.Check8, controls.Check9, controls.Check10, controls.Check11, controls.Check9};
         QCheckBox* box = pick(boxes);
         const bool byMouse = chance(60);
         note(QStringLiteral("%1 %2 (%3)")
@@ -700,8 +700,8 @@ private:
 
     void chooseColour()
     {
-        const std::vector<ui::ColourButton*> buttons{c.Command2, c.Command3, c.Command4,
-                                                     c.Command5, c.Command6, c.Command7};
+        const std::vector<ui::ColourButton*> buttons{controls.Command2, controls.Command3, controls.Command4,
+                                                     controls.Command5, controls.Command6, controls.Command7};
         ui::ColourButton* button = pick(buttons);
         const int answer = below(100);
         if (answer < 25)
@@ -725,7 +725,7 @@ private:
             {Qt::Key_Home, "Home"},         {Qt::Key_End, "End"},       {Qt::Key_Home, "Home"},
             {Qt::Key_Left, "Left"},         {Qt::Key_Down, "Down"},
         };
-        QSlider* slider = c.Slider1;
+        QSlider* slider = controls.Slider1;
         const int kind = below(10);
         const int x = below(slider->width());
         const int steps = 1 + below(5);
@@ -769,7 +769,7 @@ private:
     // context menu, or the menu closed again with Esc. The clipboard must hold what was asked.
     void copyFromSurface()
     {
-        ui::DrawingSurface* surface = chance(50) ? c.Picture1 : c.Picture2;
+        ui::DrawingSurface* surface = chance(50) ? controls.Picture1 : controls.Picture2;
         const int kind = below(5);
         static const char* const what[] = {"press Ctrl+C on", "copy the picture of", "copy the window from",
                                            "copy the values from", "open and close the menu of"};
@@ -823,7 +823,7 @@ private:
     // as many numbers with a decimal comma as the header has columns.
     QString copiedValuesFault(const QString& text) const
     {
-        if (!text.startsWith(QStringLiteral(u"Größe\tWert\tEinheit\nU\t") + c.u->text() + u'\t'))
+        if (!text.startsWith(QStringLiteral(u"Größe\tWert\tEinheit\nU\t") + controls.u->text() + u'\t'))
             return QStringLiteral("the copied values begin %1").arg(quoted(text.left(40)));
         const qsizetype table = text.indexOf(QStringLiteral("\n\nSchritt\t"));
         if (table < 0)
@@ -953,10 +953,10 @@ private:
     {
         note(QStringLiteral("paint the whole window and look at the drawing surfaces"));
         (void)form_.grab();
-        if (c.Timer1->isActive())
+        if (controls.Timer1->isActive())
             return note(QStringLiteral("  (the loop runs: no close look)"));
         ++looks_;
-        for (ui::DrawingSurface* surface : {c.Picture1, c.Picture2}) {
+        for (ui::DrawingSurface* surface : {controls.Picture1, controls.Picture2}) {
             // Qt delivers a window's repaints some milliseconds after they are asked for: give
             // the screen half a second to catch up with a surface that no longer changes.
             QString differs;
@@ -1057,7 +1057,7 @@ private:
         expect(maxOpen_ <= 1, QStringLiteral("%1 message boxes were open at once").arg(maxOpen_));
 
         // Results: "0" or a finite number that reads back to the same text. ueff copies u.
-        for (const QLabel* caption : {c.ieff, c.z, c.phi, c.udach, c.idach}) {
+        for (const QLabel* caption : {controls.ieff, controls.z, controls.phi, controls.udach, controls.idach}) {
             const QString text = caption->text();
             if (text == QStringLiteral("0"))
                 continue;
@@ -1070,23 +1070,23 @@ private:
         }
         // Every accepted text of u has run the static analysis, which copies it into ueff first
         // of all and writes U·√2 into udach next, unless that overflows.
-        const QString uText = c.u->text();
+        const QString uText = controls.u->text();
         if (const auto u = optionalNumber(uText); !uText.isEmpty() && u && std::floor(*u) != 0.0) {
-            expect(c.ueff->text() == uText,
-                   QStringLiteral("u reads \"%1\" but ueff \"%2\"").arg(uText, c.ueff->text()));
+            expect(controls.ueff->text() == uText,
+                   QStringLiteral("u reads \"%1\" but ueff \"%2\"").arg(uText, controls.ueff->text()));
             if (const double peak = *u * std::sqrt(2.0); std::isfinite(peak))
-                expect(c.udach->text() == textOf(peak),
-                       QStringLiteral("u reads \"%1\" but udach \"%2\"").arg(uText, c.udach->text()));
+                expect(controls.udach->text() == textOf(peak),
+                       QStringLiteral("u reads \"%1\" but udach \"%2\"").arg(uText, controls.udach->text()));
         }
-        if (const auto z = optionalNumber(c.z->text()))
-            expect(*z >= 0.0, QStringLiteral("the impedance z is negative: %1").arg(c.z->text()));
-        if (const auto phi = optionalNumber(c.phi->text()))
-            expect(std::fabs(*phi) <= 90.0, QStringLiteral("the phase shift phi is beyond ±90°: %1").arg(c.phi->text()));
+        if (const auto z = optionalNumber(controls.z->text()))
+            expect(*z >= 0.0, QStringLiteral("the impedance z is negative: %1").arg(controls.z->text()));
+        if (const auto phi = optionalNumber(controls.phi->text()))
+            expect(std::fabs(*phi) <= 90.0, QStringLiteral("the phase shift phi is beyond ±90°: %1").arg(controls.phi->text()));
 
         // A tinted input holds a text that its change handler does not take.
         const std::pair<QLineEdit*, circuit::InputWait (*)(std::u16string_view)> inputs[] = {
-            {c.u, circuit::waitOfWholeNonZero}, {c.f, circuit::waitOfWholeNonZero}, {c.r, circuit::waitOfWholeNonZero},
-            {c.l, circuit::waitOfInductance},   {c.c, circuit::waitOfCapacitance}};
+            {controls.u, circuit::waitOfWholeNonZero}, {controls.f, circuit::waitOfWholeNonZero}, {controls.r, circuit::waitOfWholeNonZero},
+            {controls.l, circuit::waitOfInductance},   {controls.c, circuit::waitOfCapacitance}};
         for (const auto& [field, wait] : inputs) {
             const QString text = field->text();
             const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()));
@@ -1097,19 +1097,19 @@ private:
         // The animation.
         const int takt = taktOf(form_);
         expect(takt >= 0 && takt <= 4999, QStringLiteral("takt is %1").arg(takt));
-        expect(c.Timer1->interval() >= 6, QStringLiteral("Timer1 has the interval %1").arg(c.Timer1->interval()));
-        expect(c.Check10->isChecked() == c.Timer1->isActive(),
+        expect(controls.Timer1->interval() >= 6, QStringLiteral("Timer1 has the interval %1").arg(controls.Timer1->interval()));
+        expect(controls.Check10->isChecked() == controls.Timer1->isActive(),
                QStringLiteral("Loop is %1 but Timer1 is %2")
-                   .arg(c.Check10->isChecked() ? "checked" : "unchecked", c.Timer1->isActive() ? "running" : "stopped"));
-        expect(c.Slider1->value() >= 5 && c.Slider1->value() <= 500,
-               QStringLiteral("Slider1 stands at %1").arg(c.Slider1->value()));
-        if (const auto delay = optionalNumber(c.Text1->text()); delay && *delay > 5.0 && *delay < 500.0)
-            expect(c.Slider1->value() == int(circuit::roundWholeHalfEven(*delay)),
-                   QStringLiteral("Text1 reads \"%1\" but Slider1 stands at %2").arg(c.Text1->text()).arg(c.Slider1->value()));
+                   .arg(controls.Check10->isChecked() ? "checked" : "unchecked", controls.Timer1->isActive() ? "running" : "stopped"));
+        expect(controls.Slider1->value() >= 5 && controls.Slider1->value() <= 500,
+               QStringLiteral("Slider1 stands at %1").arg(controls.Slider1->value()));
+        if (const auto delay = optionalNumber(controls.Text1->text()); delay && *delay > 5.0 && *delay < 500.0)
+            expect(controls.Slider1->value() == int(circuit::roundWholeHalfEven(*delay)),
+                   QStringLiteral("Text1 reads \"%1\" but Slider1 stands at %2").arg(controls.Text1->text()).arg(controls.Slider1->value()));
 
         // Phasor tips: finite, or an infinity where a huge amplitude left the float range.
         bool infinite = false;
-        for (const ui::LineElement* phasor : {c.lu, c.li, c.lur, c.luc, c.lul}) {
+        for (const ui::LineElement* phasor : {controls.lu, controls.li, controls.lur, controls.luc, controls.lul}) {
             const float x = phasor->property("X1").toFloat();
             const float y = phasor->property("Y1").toFloat();
             expect(!std::isnan(x) && !std::isnan(y), QStringLiteral("the tip of %1 is (%2, %3)")
@@ -1125,8 +1125,8 @@ private:
         // Every step, even one that fails later, first shows each phasor whose curve is on and
         // hides the others. No action changes a curve switch after its last step.
         if (stepped) {
-            for (auto [box, phasor] : {std::pair{c.Check2, c.lu}, {c.Check3, c.li}, {c.Check5, c.lur},
-                                       {c.Check6, c.luc}, {c.Check7, c.lul}})
+            for (auto [box, phasor] : {std::pair{controls.Check2, controls.lu}, {controls.Check3, controls.li}, {controls.Check5, controls.lur},
+                                       {controls.Check6, controls.luc}, {controls.Check7, controls.lul}})
                 expect(phasor->isVisible() == box->isChecked(),
                        QStringLiteral("%1 is %2 after a step with %3 %4")
                            .arg(phasor->objectName(), phasor->isVisible() ? "shown" : "hidden", box->objectName(),
@@ -1134,12 +1134,12 @@ private:
         }
         // After the loop's own ticks, without a message, the phasors of the applied voltage and
         // the current stand at the step takt: θ = P·(takt / 785.3981635), θi = θ − φ·π/180.
-        const auto periods = optionalNumber(c.perioden->text());
-        const auto phi = optionalNumber(c.phi->text());
-        if (waited_ && stepped && messagesOfAction == 0 && c.Check11->isChecked() && periods && phi) {
+        const auto periods = optionalNumber(controls.perioden->text());
+        const auto phi = optionalNumber(controls.phi->text());
+        if (waited_ && stepped && messagesOfAction == 0 && controls.Check11->isChecked() && periods && phi) {
             const double theta = *periods * (takt / 785.3981635);
             const double thetaI = *phi * (3.141592654 / -180.0) + theta;
-            for (auto [box, phasor, angle] : {std::tuple{c.Check2, c.lu, theta}, {c.Check3, c.li, thetaI}}) {
+            for (auto [box, phasor, angle] : {std::tuple{controls.Check2, controls.lu, theta}, {controls.Check3, controls.li, thetaI}}) {
                 if (!box->isChecked())
                     continue;
                 ++tipChecks_;
@@ -1158,7 +1158,7 @@ private:
         }
         // The applied voltage and the current are unit phasors: their tips stay on the circle of
         // radius 1400, to within the float precision of coordinates up to 2800 (1e-3 twip).
-        for (const ui::LineElement* phasor : {c.lu, c.li}) {
+        for (const ui::LineElement* phasor : {controls.lu, controls.li}) {
             const double dx = phasor->property("X1").toFloat() - 1400.0;
             const double dy = phasor->property("Y1").toFloat() - 1400.0;
             expect(std::fabs(std::hypot(dx, dy) - 1400.0) < 0.01,
@@ -1169,37 +1169,37 @@ private:
         }
 
         // The inputs and the two modes.
-        expect(c.c->isEnabled() == c.Check1->isChecked(),
+        expect(controls.c->isEnabled() == controls.Check1->isChecked(),
                QStringLiteral("c is %1 with Check1 %2")
-                   .arg(c.c->isEnabled() ? "enabled" : "disabled", c.Check1->isChecked() ? "checked" : "unchecked"));
-        expect(c.phaseein->isEnabled() == c.Check8->isChecked(),
+                   .arg(controls.c->isEnabled() ? "enabled" : "disabled", controls.Check1->isChecked() ? "checked" : "unchecked"));
+        expect(controls.phaseein->isEnabled() == controls.Check8->isChecked(),
                QStringLiteral("phaseein is %1 with Check8 %2")
-                   .arg(c.phaseein->isEnabled() ? "enabled" : "disabled", c.Check8->isChecked() ? "checked" : "unchecked"));
-        const bool switchOn = c.Check8->isChecked();
+                   .arg(controls.phaseein->isEnabled() ? "enabled" : "disabled", controls.Check8->isChecked() ? "checked" : "unchecked"));
+        const bool switchOn = controls.Check8->isChecked();
         if (switchOn) {
-            const auto inductance = optionalNumber(c.l->text());
+            const auto inductance = optionalNumber(controls.l->text());
             expect(inductance && *inductance == 0.0,
-                   QStringLiteral("l reads \"%1\" in the switch-on mode").arg(c.l->text()));
+                   QStringLiteral("l reads \"%1\" in the switch-on mode").arg(controls.l->text()));
         }
-        expect(c.l->isHidden() == switchOn && c.l->isEnabled() == !switchOn,
+        expect(controls.l->isHidden() == switchOn && controls.l->isEnabled() == !switchOn,
                QStringLiteral("l is %1 and %2 with Check8 %3")
-                   .arg(c.l->isHidden() ? "hidden" : "shown", c.l->isEnabled() ? "enabled" : "disabled",
+                   .arg(controls.l->isHidden() ? "hidden" : "shown", controls.l->isEnabled() ? "enabled" : "disabled",
                         switchOn ? "checked" : "unchecked"));
-        expect(c.Label[6]->isHidden() == switchOn && c.Label[7]->isHidden() == switchOn,
+        expect(controls.Label[6]->isHidden() == switchOn && controls.Label[7]->isHidden() == switchOn,
                QStringLiteral("the labels of l do not follow Check8"));
-        for (const QCheckBox* box : {c.Check5, c.Check6, c.Check7})
+        for (const QCheckBox* box : {controls.Check5, controls.Check6, controls.Check7})
             expect(box->isEnabled() == !switchOn, QStringLiteral("%1 is %2 with Check8 %3")
                                                       .arg(box->objectName(), box->isEnabled() ? "enabled" : "disabled",
                                                            switchOn ? "checked" : "unchecked"));
 
         // The schematic is a closed loop.
-        const auto& line = c.Line;
+        const auto& line = controls.Line;
         const bool plates = line[6]->isVisible() && line[7]->isVisible();
         expect(line[6]->isVisible() == line[7]->isVisible(), QStringLiteral("only one capacitor plate is shown"));
         expect(plates != line[38]->isVisible(),
                QStringLiteral("capacitor plates %1 and Line38 %2")
                    .arg(plates ? "shown" : "hidden", line[38]->isVisible() ? "shown" : "hidden"));
-        expect(line[38]->isVisible() == !c.Check1->isChecked(), QStringLiteral("Line38 does not follow Check1"));
+        expect(line[38]->isVisible() == !controls.Check1->isChecked(), QStringLiteral("Line38 does not follow Check1"));
         bool meander = true, anyMeander = false;
         for (int n = 11; n <= 26; ++n) {
             meander = meander && line[n]->isVisible();
@@ -1214,11 +1214,11 @@ private:
 
         // Every plotted point lies at an x from 121 to 5120 twips: nothing is plotted left or
         // right of those columns. The image holds only plotted points; the axes lie above it.
-        const QImage& image = c.Picture1->image();
+        const QImage& image = controls.Picture1->image();
         const double ratio = image.devicePixelRatio();
         const int first = int(std::floor(121 / 15.0 * ratio));
         const int last = int(std::floor(5120 / 15.0 * ratio));
-        const QRgb background = c.Picture1->background().rgb();
+        const QRgb background = controls.Picture1->background().rgb();
         for (int y = 0; y < image.height(); ++y) {
             const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
             for (int x = 0; x < image.width(); x = (x + 1 == first ? last + 1 : x + 1)) {
@@ -1243,12 +1243,12 @@ private:
     {
         QString text = QStringLiteral("u \"%1\" f \"%2\" r \"%3\" l \"%4\" c \"%5\" perioden \"%6\" phaseein \"%7\" "
                                "Text1 \"%8\"; ueff \"%9\" ieff \"%10\" z \"%11\" phi \"%12\" udach \"%13\" idach \"%14\"; ")
-                    .arg(c.u->text(), c.f->text(), c.r->text(), c.l->text(), c.c->text(), c.perioden->text(),
-                         c.phaseein->text(), c.Text1->text(), c.ueff->text())
-                    .arg(c.ieff->text(), c.z->text(), c.phi->text(), c.udach->text(), c.idach->text());
+                    .arg(controls.u->text(), controls.f->text(), controls.r->text(), controls.l->text(), controls.c->text(), controls.perioden->text(),
+                         controls.phaseein->text(), controls.Text1->text(), controls.ueff->text())
+                    .arg(controls.ieff->text(), controls.z->text(), controls.phi->text(), controls.udach->text(), controls.idach->text());
         QStringList checked;
-        for (const QCheckBox* box : {c.Check1, c.Check2, c.Check3, c.Check4, c.Check5, c.Check6, c.Check7, c.Check8,
-                                     c.Check9, c.Check10, c.Check11})
+        for (const QCheckBox* box : {controls.Check1, controls.Check2, controls.Check3, controls.Check4, controls.Check5, controls.Check6, controls.Check7, controls.Check8,
+                                     controls.Check9, controls.Check10, controls.Check11})
             if (box->isChecked())
                 checked << box->objectName();
         text += QStringLiteral("checked: %1; takt %2").arg(checked.join(u' ')).arg(taktOf(form_));
@@ -1270,8 +1270,8 @@ private:
     }
 
     Form1& form_;
-    const Controls& c;
-    const std::vector<QLineEdit*> fields_{c.u, c.f, c.r, c.l, c.c, c.perioden, c.phaseein, c.Text1};
+    const Controls& controls;
+    const std::vector<QLineEdit*> fields_{controls.u, controls.f, controls.r, controls.l, controls.c, controls.perioden, controls.phaseein, controls.Text1};
     const quint32 seed_;
     std::mt19937 random_;
     int action_ = 0;

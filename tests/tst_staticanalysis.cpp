@@ -30,16 +30,16 @@ const QStringList kCoilZero = {"10", "14,142135623731", "-72,5594", "333,6483", 
 
 // Applies edits of the form "field=text" with setText (each raises the field's change event,
 // which recomputes only when its acceptance rule holds) and "Check1=0" / "Check1=1".
-void apply(const Controls& c, const QStringList& edits)
+void apply(const Controls& controls, const QStringList& edits)
 {
     for (const QString& edit : edits) {
         const QString name = edit.section(QLatin1Char('='), 0, 0);
         const QString value = edit.section(QLatin1Char('='), 1);
         if (name == QLatin1String("Check1")) {
-            c.Check1->setChecked(value == QLatin1String("1"));
+            controls.Check1->setChecked(value == QLatin1String("1"));
             continue;
         }
-        auto* field = c.form->findChild<QLineEdit*>(name);
+        auto* field = controls.form->findChild<QLineEdit*>(name);
         if (!field)
             qFatal("no text field %s", qPrintable(name));
         field->setText(value);
@@ -98,7 +98,7 @@ void StaticAnalysisTest::opensWithTheResultsOfTheDefaultCircuit()
 {
     DialogRecorder dialogs;
     LoadedWindow w;
-    QCOMPARE(captions(w.c), kDefaultCircuit);
+    QCOMPARE(captions(w.controls), kDefaultCircuit);
     QVERIFY(!w.rechenfehler());
     QCOMPARE(w.takt(), 1); // the one tick of the start-up run
     QVERIFY(dialogs.messages.empty());
@@ -168,9 +168,9 @@ void StaticAnalysisTest::showsResults()
     QFETCH(int, runs);
     DialogRecorder dialogs;
     LoadedWindow w;
-    apply(w.c, edits);
+    apply(w.controls, edits);
     QVERIFY2(dialogs.messages.empty(), qPrintable(dialogs.texts().join(QLatin1Char('\n'))));
-    QCOMPARE(captions(w.c), expected);
+    QCOMPARE(captions(w.controls), expected);
     QVERIFY(!w.rechenfehler());
     QCOMPARE(w.takt(), 1 + runs);
 }
@@ -180,14 +180,14 @@ void StaticAnalysisTest::typedVoltageIsCopiedAsTyped()
 {
     DialogRecorder dialogs;
     LoadedWindow w;
-    typeInto(w.c.u, QStringLiteral(" 1e1 "));
-    QCOMPARE(w.c.u->text(), QStringLiteral(" 1e1 "));
-    QCOMPARE(captions(w.c), (QStringList{" 1e1 ", "14,142135623731", "-70,7834", "303,8226", "0,03291", "0,04654"}));
+    typeInto(w.controls.u, QStringLiteral(" 1e1 "));
+    QCOMPARE(w.controls.u->text(), QStringLiteral(" 1e1 "));
+    QCOMPARE(captions(w.controls), (QStringList{" 1e1 ", "14,142135623731", "-70,7834", "303,8226", "0,03291", "0,04654"}));
     QVERIFY(dialogs.messages.empty());
 
-    w.c.u->setText(QStringLiteral("10,0"));
-    QCOMPARE(w.c.ueff->text(), QStringLiteral("10,0"));
-    QCOMPARE(w.c.udach->text(), QStringLiteral("14,142135623731"));
+    w.controls.u->setText(QStringLiteral("10,0"));
+    QCOMPARE(w.controls.ueff->text(), QStringLiteral("10,0"));
+    QCOMPARE(w.controls.udach->text(), QStringLiteral("14,142135623731"));
 }
 
 // A typed text that looks like markup is shown as typed, not formatted.
@@ -196,12 +196,12 @@ void StaticAnalysisTest::typedMarkupIsShownAsTyped()
     DialogRecorder dialogs;
     LoadedWindow w;
     const QString markup = QStringLiteral("<b>1</b>");
-    w.c.u->setText(markup); // not a number: no run
-    w.c.l->setText(QStringLiteral("0,2")); // this run copies it, then fails on it
-    QCOMPARE(w.c.ueff->text(), markup);
+    w.controls.u->setText(markup); // not a number: no run
+    w.controls.l->setText(QStringLiteral("0,2")); // this run copies it, then fails on it
+    QCOMPARE(w.controls.ueff->text(), markup);
     QCOMPARE(dialogs.messages.size(), std::size_t(1));
-    const int typedWidth = QFontMetrics(w.c.ueff->font()).horizontalAdvance(markup);
-    QVERIFY2(w.c.ueff->sizeHint().width() >= typedWidth, "the caption was rendered as rich text");
+    const int typedWidth = QFontMetrics(w.controls.ueff->font()).horizontalAdvance(markup);
+    QVERIFY2(w.controls.ueff->sizeHint().width() >= typedWidth, "the caption was rendered as rich text");
 }
 
 // ------------------------------------------------------------------------------------
@@ -260,17 +260,17 @@ void StaticAnalysisTest::failsWithOneMessage()
     QFETCH(QStringList, expected);
     DialogRecorder dialogs;
     LoadedWindow w;
-    apply(w.c, setup);
+    apply(w.controls, setup);
     QVERIFY2(dialogs.messages.empty(), "the set-up itself must not fail");
     QVERIFY(!w.rechenfehler());
     const int taktBefore = w.takt();
 
-    apply(w.c, trigger);
+    apply(w.controls, trigger);
     QCOMPARE(dialogs.messages.size(), std::size_t(1));
     QCOMPARE(dialogs.messages[0].text, kErrorText);
     QCOMPARE(dialogs.messages[0].title, kErrorTitle);
     QVERIFY(dialogs.messages[0].icon == ui::MessageIcon::Critical);
-    QCOMPARE(captions(w.c), expected);
+    QCOMPARE(captions(w.controls), expected);
     QVERIFY(w.rechenfehler());
     QCOMPARE(w.takt(), taktBefore); // no animation tick after a failed run
 }
@@ -286,7 +286,7 @@ void StaticAnalysisTest::setsTheFlagAfterTheMessageIsClosed()
     ui::setMessageHandler([&](const ui::Message&) {
         ++shown;
         flagWhileShown = window->rechenfehler();
-        captionsWhileShown = captions(window->c);
+        captionsWhileShown = captions(window->controls);
     });
     struct Reset {
         ~Reset() { ui::setMessageHandler({}); }
@@ -294,8 +294,8 @@ void StaticAnalysisTest::setsTheFlagAfterTheMessageIsClosed()
 
     LoadedWindow w;
     window = &w;
-    apply(w.c, {"r=0"});
-    apply(w.c, {"u=30"});
+    apply(w.controls, {"r=0"});
+    apply(w.controls, {"u=30"});
     QCOMPARE(shown, 1);
     QVERIFY(!flagWhileShown);
     QCOMPARE(captionsWhileShown[0], QStringLiteral("30"));
@@ -308,18 +308,18 @@ void StaticAnalysisTest::aLaterSuccessDoesNotClearTheFlag()
 {
     DialogRecorder dialogs;
     LoadedWindow w;
-    apply(w.c, {"l=abc"});
+    apply(w.controls, {"l=abc"});
     QCOMPARE(dialogs.messages.size(), std::size_t(1));
     QVERIFY(w.rechenfehler());
     const int taktAfterFailure = w.takt();
 
-    apply(w.c, {"l=0,1"});
+    apply(w.controls, {"l=0,1"});
     QCOMPARE(dialogs.messages.size(), std::size_t(1));
-    QCOMPARE(captions(w.c), kDefaultCircuit);
+    QCOMPARE(captions(w.controls), kDefaultCircuit);
     QCOMPARE(w.takt(), taktAfterFailure + 1);
     QVERIFY(w.rechenfehler());
 
-    apply(w.c, {"Check1=0", "Check1=1"});
+    apply(w.controls, {"Check1=0", "Check1=1"});
     QCOMPARE(dialogs.messages.size(), std::size_t(1));
     QVERIFY(w.rechenfehler());
 }
@@ -332,23 +332,23 @@ void StaticAnalysisTest::ticksOnlyWithPhasorsOn()
     DialogRecorder dialogs;
     LoadedWindow w;
     QCOMPARE(w.takt(), 1);
-    apply(w.c, {"l=0,2"});
+    apply(w.controls, {"l=0,2"});
     QCOMPARE(w.takt(), 2);
-    apply(w.c, {"l=0,1"});
+    apply(w.controls, {"l=0,1"});
     QCOMPARE(w.takt(), 3);
-    QVERIFY(!w.c.Timer1->isActive());
+    QVERIFY(!w.controls.Timer1->isActive());
 
-    w.c.Check11->setChecked(false);
+    w.controls.Check11->setChecked(false);
     QCOMPARE(w.takt(), 3); // the check box has no handler of its own
-    apply(w.c, {"l=0,2", "Check1=0", "Check1=1"});
+    apply(w.controls, {"l=0,2", "Check1=0", "Check1=1"});
     QCOMPARE(w.takt(), 3);
-    QCOMPARE(captions(w.c)[2], QStringLiteral("-68,6235")); // the runs did happen
+    QCOMPARE(captions(w.controls)[2], QStringLiteral("-68,6235")); // the runs did happen
 
-    w.c.Check11->setChecked(true);
+    w.controls.Check11->setChecked(true);
     QCOMPARE(w.takt(), 3);
-    apply(w.c, {"l=0,1"});
+    apply(w.controls, {"l=0,1"});
     QCOMPARE(w.takt(), 4);
-    QCOMPARE(captions(w.c), kDefaultCircuit);
+    QCOMPARE(captions(w.controls), kDefaultCircuit);
     QVERIFY(dialogs.messages.empty());
 }
 
@@ -472,9 +472,9 @@ void StaticAnalysisTest::initialEnabledFlags()
 {
     DialogRecorder dialogs;
     LoadedWindow w;
-    QVERIFY(!w.c.phaseein->isEnabled());
+    QVERIFY(!w.controls.phaseein->isEnabled());
     for (QWidget* widget : w.form.findChildren<QWidget*>()) {
-        if (widget == w.c.phaseein)
+        if (widget == w.controls.phaseein)
             continue;
         QVERIFY2(widget->isEnabled(), qPrintable(widget->objectName()));
     }
@@ -485,9 +485,9 @@ void StaticAnalysisTest::initialColours()
     DialogRecorder dialogs;
     LoadedWindow w;
     const QList<std::tuple<ui::ColourButton*, ui::LineElement*, QColor>> curves = {
-        {w.c.Command2, w.c.lu, QColor(255, 0, 0)},   {w.c.Command3, w.c.li, QColor(0, 0, 192)},
-        {w.c.Command4, nullptr, QColor(0, 192, 0)},  {w.c.Command5, w.c.lur, QColor(0, 0, 0)},
-        {w.c.Command6, w.c.luc, QColor(255, 0, 255)}, {w.c.Command7, w.c.lul, QColor(255, 128, 0)},
+        {w.controls.Command2, w.controls.lu, QColor(255, 0, 0)},   {w.controls.Command3, w.controls.li, QColor(0, 0, 192)},
+        {w.controls.Command4, nullptr, QColor(0, 192, 0)},  {w.controls.Command5, w.controls.lur, QColor(0, 0, 0)},
+        {w.controls.Command6, w.controls.luc, QColor(255, 0, 255)}, {w.controls.Command7, w.controls.lul, QColor(255, 128, 0)},
     };
     for (const auto& [button, phasor, colour] : curves) {
         QCOMPARE(button->property("backColour").value<QColor>().rgb(), colour.rgb());
@@ -497,10 +497,10 @@ void StaticAnalysisTest::initialColours()
         QCOMPARE(phasor->property("width").toInt(), 2);
         // Every phasor starts in its button's colour except the current's: pure blue against
         // the button's dark blue.
-        const QColor expected = phasor == w.c.li ? QColor(0, 0, 255) : colour;
+        const QColor expected = phasor == w.controls.li ? QColor(0, 0, 255) : colour;
         QCOMPARE(phasor->property("colour").value<QColor>().rgb(), expected.rgb());
     }
-    QVERIFY(w.c.li->colour().rgb() != w.c.Command3->backColour().rgb());
+    QVERIFY(w.controls.li->colour().rgb() != w.controls.Command3->backColour().rgb());
 }
 
 void StaticAnalysisTest::initialVisibility()
@@ -516,23 +516,23 @@ void StaticAnalysisTest::initialVisibility()
     for (const char* name : {"l", "Label6", "Label7", "c", "Check1"})
         QVERIFY2(!named<QWidget>(w, name)->isHidden(), name);
     // The first animation step shows the phasors of the curves checked (voltage, current).
-    QCOMPARE(w.c.lu->isVisible(), true);
-    QCOMPARE(w.c.li->isVisible(), true);
-    QCOMPARE(w.c.lur->isVisible(), false);
-    QCOMPARE(w.c.luc->isVisible(), false);
-    QCOMPARE(w.c.lul->isVisible(), false);
+    QCOMPARE(w.controls.lu->isVisible(), true);
+    QCOMPARE(w.controls.li->isVisible(), true);
+    QCOMPARE(w.controls.lur->isVisible(), false);
+    QCOMPARE(w.controls.luc->isVisible(), false);
+    QCOMPARE(w.controls.lul->isVisible(), false);
 }
 
 void StaticAnalysisTest::timerAndSliderAfterStartUp()
 {
     DialogRecorder dialogs;
     LoadedWindow w;
-    QVERIFY(!w.c.Timer1->isActive());
-    QCOMPARE(w.c.Timer1->interval(), 10); // applied from Text1 by the start-up step
-    QCOMPARE(w.c.Slider1->orientation(), Qt::Horizontal);
-    QCOMPARE(w.c.Slider1->minimum(), 5);
-    QCOMPARE(w.c.Slider1->maximum(), 500);
-    QCOMPARE(w.c.Slider1->value(), 10);
+    QVERIFY(!w.controls.Timer1->isActive());
+    QCOMPARE(w.controls.Timer1->interval(), 10); // applied from Text1 by the start-up step
+    QCOMPARE(w.controls.Slider1->orientation(), Qt::Horizontal);
+    QCOMPARE(w.controls.Slider1->minimum(), 5);
+    QCOMPARE(w.controls.Slider1->maximum(), 500);
+    QCOMPARE(w.controls.Slider1->value(), 10);
 }
 
 void StaticAnalysisTest::windowAndFonts()
@@ -542,8 +542,8 @@ void StaticAnalysisTest::windowAndFonts()
     QCOMPARE(w.form.objectName(), QStringLiteral("Form1"));
     QCOMPARE(w.form.windowTitle(), QStringLiteral("Wellgrat-Simulation von Tovander"));
     QCOMPARE(w.form.size(), QSize(8880 / 15, 7575 / 15));
-    QCOMPARE(w.c.u->font().pointSizeF(), 8.25);
-    QCOMPARE(w.c.Command1->font().pointSizeF(), 12.0);
+    QCOMPARE(w.controls.u->font().pointSizeF(), 8.25);
+    QCOMPARE(w.controls.Command1->font().pointSizeF(), 12.0);
     QVERIFY(named<QLabel>(w, "Label30")->font().bold());
     QVERIFY(!named<QLabel>(w, "Label31")->font().bold());
 }
@@ -558,7 +558,7 @@ void StaticAnalysisTest::focusOrder()
                                "Check1",   "f",        "u",        "l",       "c",        "r",
                                "Picture2", "Check10",  "Check11",  "Text1",   "Slider1",  "Command8"};
     QStringList seen;
-    QWidget* start = w.c.Command1;
+    QWidget* start = w.controls.Command1;
     QWidget* widget = start;
     do {
         if (order.contains(widget->objectName()) && !seen.contains(widget->objectName()))

@@ -27,42 +27,42 @@ bool shown(const ui::LineElement* line) { return line->property("visible").toBoo
 
 // The controls that entering changes before it looks at the inductance, as entering leaves
 // them; an empty text when they all are so.
-QString notYetEntered(const Controls& c)
+QString notYetEntered(const Controls& controls)
 {
     QStringList wrong;
-    for (QCheckBox* box : {c.Check5, c.Check6, c.Check7})
+    for (QCheckBox* box : {controls.Check5, controls.Check6, controls.Check7})
         if (box->isEnabled())
             wrong << box->objectName() + QStringLiteral(" enabled");
-    if (!shown(c.Line[36]))
+    if (!shown(controls.Line[36]))
         wrong << QStringLiteral("Line36 hidden");
-    if (c.Label[6]->isVisible() || c.Label[7]->isVisible())
+    if (controls.Label[6]->isVisible() || controls.Label[7]->isVisible())
         wrong << QStringLiteral("Label6/Label7 shown");
-    if (c.l->isVisible() || c.l->isEnabled())
+    if (controls.l->isVisible() || controls.l->isEnabled())
         wrong << QStringLiteral("l shown or enabled");
     for (int number = 11; number <= 26; ++number)
-        if (shown(c.Line[std::size_t(number)]))
+        if (shown(controls.Line[std::size_t(number)]))
             wrong << QStringLiteral("Line%1 shown").arg(number);
-    if (!c.phaseein->isEnabled())
+    if (!controls.phaseein->isEnabled())
         wrong << QStringLiteral("phaseein disabled");
     return wrong.join(QStringLiteral(", "));
 }
 
-QString notLeft(const Controls& c)
+QString notLeft(const Controls& controls)
 {
     QStringList wrong;
-    for (QCheckBox* box : {c.Check5, c.Check6, c.Check7})
+    for (QCheckBox* box : {controls.Check5, controls.Check6, controls.Check7})
         if (!box->isEnabled())
             wrong << box->objectName() + QStringLiteral(" disabled");
-    if (shown(c.Line[36]))
+    if (shown(controls.Line[36]))
         wrong << QStringLiteral("Line36 shown");
-    if (!c.Label[6]->isVisible() || !c.Label[7]->isVisible())
+    if (!controls.Label[6]->isVisible() || !controls.Label[7]->isVisible())
         wrong << QStringLiteral("Label6/Label7 hidden");
-    if (!c.l->isVisible() || !c.l->isEnabled())
+    if (!controls.l->isVisible() || !controls.l->isEnabled())
         wrong << QStringLiteral("l hidden or disabled");
     for (int number = 11; number <= 26; ++number)
-        if (!shown(c.Line[std::size_t(number)]))
+        if (!shown(controls.Line[std::size_t(number)]))
             wrong << QStringLiteral("Line%1 hidden").arg(number);
-    if (c.phaseein->isEnabled())
+    if (controls.phaseein->isEnabled())
         wrong << QStringLiteral("phaseein enabled");
     return wrong.join(QStringLiteral(", "));
 }
@@ -106,15 +106,15 @@ void SwitchOnTest::enteringTakesTheCoilOut()
 {
     ShownWindow* window = nullptr;
     MessageWatcher watcher([&window] {
-        const Controls& c = window->c;
-        return QStringLiteral("l \"%1\", takt %2; %3").arg(c.l->text()).arg(window->takt()).arg(notYetEntered(c));
+        const Controls& controls = window->controls;
+        return QStringLiteral("l \"%1\", takt %2; %3").arg(controls.l->text()).arg(window->takt()).arg(notYetEntered(controls));
     });
     ShownWindow w;
     window = &w;
     const int takt = w.takt();
-    QCOMPARE(w.c.l->text(), QStringLiteral("0,1"));
+    QCOMPARE(w.controls.l->text(), QStringLiteral("0,1"));
 
-    w.c.Check8->click();
+    w.controls.Check8->click();
 
     QCOMPARE(watcher.messages.size(), std::size_t(1));
     QCOMPARE(watcher.messages[0].text, kCoilText);
@@ -122,13 +122,13 @@ void SwitchOnTest::enteringTakesTheCoilOut()
     QCOMPARE(watcher.messages[0].icon, ui::MessageIcon::Information);
     QCOMPARE(watcher.seen[0], QStringLiteral("l \"0,1\", takt %1; ").arg(takt));
 
-    QVERIFY(w.c.Check8->isChecked());
-    QCOMPARE(w.c.l->text(), QStringLiteral("0"));
-    QCOMPARE(notYetEntered(w.c), QString());
-    QCOMPARE(w.c.phi->text(), QStringLiteral("-72,5594"));
-    QCOMPARE(w.c.z->text(), QStringLiteral("333,6483"));
-    QCOMPARE(w.c.ieff->text(), QStringLiteral("0,02997"));
-    QCOMPARE(w.c.idach->text(), QStringLiteral("0,04238"));
+    QVERIFY(w.controls.Check8->isChecked());
+    QCOMPARE(w.controls.l->text(), QStringLiteral("0"));
+    QCOMPARE(notYetEntered(w.controls), QString());
+    QCOMPARE(w.controls.phi->text(), QStringLiteral("-72,5594"));
+    QCOMPARE(w.controls.z->text(), QStringLiteral("333,6483"));
+    QCOMPARE(w.controls.ieff->text(), QStringLiteral("0,02997"));
+    QCOMPARE(w.controls.idach->text(), QStringLiteral("0,04238"));
     QCOMPARE(w.takt(), takt + 1); // one recomputation, which ticks the phasor diagram once
 }
 
@@ -136,17 +136,17 @@ void SwitchOnTest::enteringWithoutInductanceRecomputesNothing()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    typeInto(w.c.l, QStringLiteral("0"));
-    typeInto(w.c.r, QStringLiteral("0,5")); // not taken by the field: a recomputation would show it
-    const QStringList captionsBefore = captions(w.c);
+    typeInto(w.controls.l, QStringLiteral("0"));
+    typeInto(w.controls.r, QStringLiteral("0,5")); // not taken by the field: a recomputation would show it
+    const QStringList captionsBefore = captions(w.controls);
     const int takt = w.takt();
 
-    w.c.Check8->click();
+    w.controls.Check8->click();
 
     QCOMPARE(dialogs.texts(), QStringList());
-    QCOMPARE(w.c.l->text(), QStringLiteral("0"));
-    QCOMPARE(notYetEntered(w.c), QString());
-    QCOMPARE(captions(w.c), captionsBefore);
+    QCOMPARE(w.controls.l->text(), QStringLiteral("0"));
+    QCOMPARE(notYetEntered(w.controls), QString());
+    QCOMPARE(captions(w.controls), captionsBefore);
     QCOMPARE(w.takt(), takt);
 }
 
@@ -166,22 +166,22 @@ void SwitchOnTest::enteringWithCapacitorRemovedWarns()
 
     DialogRecorder dialogs;
     ShownWindow w;
-    typeInto(w.c.l, inductance);
-    w.c.Check1->click();
-    QVERIFY(!w.c.Check1->isChecked());
+    typeInto(w.controls.l, inductance);
+    w.controls.Check1->click();
+    QVERIFY(!w.controls.Check1->isChecked());
     QCOMPARE(dialogs.texts(), QStringList());
 
-    w.c.Check8->click();
+    w.controls.Check8->click();
 
     QCOMPARE(dialogs.texts(), messages);
     QCOMPARE(dialogs.messages.back().title, kCapacitorTitle);
     QCOMPARE(dialogs.messages.back().icon, ui::MessageIcon::Information);
-    QVERIFY(w.c.Check8->isChecked());
-    QCOMPARE(w.c.l->text(), QStringLiteral("0"));
-    QCOMPARE(notYetEntered(w.c), QString());
+    QVERIFY(w.controls.Check8->isChecked());
+    QCOMPARE(w.controls.l->text(), QStringLiteral("0"));
+    QCOMPARE(notYetEntered(w.controls), QString());
     // R alone: Z = R, no phase shift.
-    QCOMPARE(w.c.z->text(), QStringLiteral("100"));
-    QCOMPARE(w.c.phi->text(), QStringLiteral("0"));
+    QCOMPARE(w.controls.z->text(), QStringLiteral("100"));
+    QCOMPARE(w.controls.phi->text(), QStringLiteral("0"));
 }
 
 void SwitchOnTest::enteringWithInductanceThatIsNoNumber_data()
@@ -202,40 +202,40 @@ void SwitchOnTest::enteringWithInductanceThatIsNoNumber()
     DialogRecorder dialogs;
     ShownWindow w;
     if (inductance.isEmpty())
-        w.c.l->clear();
+        w.controls.l->clear();
     else
-        typeInto(w.c.l, inductance);
+        typeInto(w.controls.l, inductance);
     QCOMPARE(dialogs.texts(), QStringList(staticErrors, kStaticError));
     dialogs.clear();
 
-    w.c.Check8->click();
+    w.controls.Check8->click();
 
     QCOMPARE(dialogs.texts(), QStringList{kCoilText});
-    QVERIFY(w.c.Check8->isChecked());
-    QCOMPARE(w.c.l->text(), QStringLiteral("0"));
-    QCOMPARE(notYetEntered(w.c), QString());
-    QCOMPARE(w.c.phi->text(), QStringLiteral("-72,5594"));
-    QCOMPARE(w.c.idach->text(), QStringLiteral("0,04238"));
+    QVERIFY(w.controls.Check8->isChecked());
+    QCOMPARE(w.controls.l->text(), QStringLiteral("0"));
+    QCOMPARE(notYetEntered(w.controls), QString());
+    QCOMPARE(w.controls.phi->text(), QStringLiteral("-72,5594"));
+    QCOMPARE(w.controls.idach->text(), QStringLiteral("0,04238"));
 }
 
 void SwitchOnTest::leavingRestoresTheSchematicButNotTheInductance()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    w.c.Check8->click();
-    typeInto(w.c.phaseein, QStringLiteral("45"));
+    w.controls.Check8->click();
+    typeInto(w.controls.phaseein, QStringLiteral("45"));
     dialogs.clear();
-    const QStringList captionsBefore = captions(w.c);
+    const QStringList captionsBefore = captions(w.controls);
     const int takt = w.takt();
 
-    w.c.Check8->click();
+    w.controls.Check8->click();
 
-    QVERIFY(!w.c.Check8->isChecked());
+    QVERIFY(!w.controls.Check8->isChecked());
     QCOMPARE(dialogs.texts(), QStringList());
-    QCOMPARE(notLeft(w.c), QString());
-    QCOMPARE(w.c.l->text(), QStringLiteral("0"));
-    QCOMPARE(w.c.phaseein->text(), QStringLiteral("45"));
-    QCOMPARE(captions(w.c), captionsBefore);
+    QCOMPARE(notLeft(w.controls), QString());
+    QCOMPARE(w.controls.l->text(), QStringLiteral("0"));
+    QCOMPARE(w.controls.phaseein->text(), QStringLiteral("45"));
+    QCOMPARE(captions(w.controls), captionsBefore);
     QCOMPARE(w.takt(), takt);
 }
 
@@ -243,15 +243,15 @@ void SwitchOnTest::enteringAgainShowsNoCoilMessage()
 {
     DialogRecorder dialogs;
     ShownWindow w;
-    w.c.Check8->click();
-    w.c.Check8->click();
+    w.controls.Check8->click();
+    w.controls.Check8->click();
     const int takt = w.takt();
 
-    w.c.Check8->click();
+    w.controls.Check8->click();
 
     QCOMPARE(dialogs.texts(), QStringList{kCoilText}); // from the first entering only
-    QCOMPARE(w.c.l->text(), QStringLiteral("0"));
-    QCOMPARE(notYetEntered(w.c), QString());
+    QCOMPARE(w.controls.l->text(), QStringLiteral("0"));
+    QCOMPARE(notYetEntered(w.controls), QString());
     QCOMPARE(w.takt(), takt);
 }
 
@@ -274,13 +274,13 @@ void SwitchOnTest::curveBoxesKeepTheirValues()
 
     DialogRecorder dialogs;
     ShownWindow w;
-    w.c.Check5->setChecked(check5);
-    w.c.Check6->setChecked(check6);
-    w.c.Check7->setChecked(check7);
-    const std::array boxes{w.c.Check5, w.c.Check6, w.c.Check7};
+    w.controls.Check5->setChecked(check5);
+    w.controls.Check6->setChecked(check6);
+    w.controls.Check7->setChecked(check7);
+    const std::array boxes{w.controls.Check5, w.controls.Check6, w.controls.Check7};
     const std::array values{check5, check6, check7};
 
-    w.c.Check8->click();
+    w.controls.Check8->click();
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         QVERIFY(!boxes[i]->isEnabled());
         QCOMPARE(boxes[i]->isChecked(), values[i]);
@@ -288,7 +288,7 @@ void SwitchOnTest::curveBoxesKeepTheirValues()
         QCOMPARE(boxes[i]->isChecked(), values[i]);
     }
 
-    w.c.Check8->click();
+    w.controls.Check8->click();
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         QVERIFY(boxes[i]->isEnabled());
         QCOMPARE(boxes[i]->isChecked(), values[i]);

@@ -37,12 +37,12 @@ QStringList without(QStringList names, const QStringList& skipped)
 
 enum class Setup { StartUp, CapacitorRemoved, SwitchOnMode };
 
-void apply(const Controls& c, Setup setup)
+void apply(const Controls& controls, Setup setup)
 {
     if (setup == Setup::CapacitorRemoved)
-        c.Check1->setChecked(false);
+        controls.Check1->setChecked(false);
     if (setup == Setup::SwitchOnMode)
-        c.Check8->setChecked(true);
+        controls.Check8->setChecked(true);
 }
 
 void showAndSettle(QWidget& window)
@@ -142,12 +142,12 @@ private slots:
         QFETCH(QStringList, expected);
         DialogRecorder dialogs;
         LoadedWindow w;
-        apply(w.c, setup);
+        apply(w.controls, setup);
         showAndSettle(w.form);
         w.form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w.form));
-        w.c.Command1->setFocus(Qt::OtherFocusReason);
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.c.Command1));
+        w.controls.Command1->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.controls.Command1));
 
         QStringList visited;
         for (int i = 0; i < expected.size(); ++i) {
@@ -157,7 +157,7 @@ private slots:
             QTest::keyClick(focused, Qt::Key_Tab);
         }
         QCOMPARE(visited, expected);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.c.Command1)); // round and back to the start
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.controls.Command1)); // round and back to the start
     }
 
     void everyControlHasAnAccessibleName()
@@ -224,7 +224,7 @@ private slots:
         QFETCH(QString, description);
         DialogRecorder dialogs;
         LoadedWindow w; // not shown: the description follows the caption all the same
-        apply(w.c, setup);
+        apply(w.controls, setup);
         auto* widget = w.form.findChild<QLabel*>(label);
         QVERIFY(widget);
         if (description.contains(QLatin1String("%1")))
@@ -238,10 +238,10 @@ private slots:
     {
         DialogRecorder dialogs;
         LoadedWindow w;
-        typeInto(w.c.r, "200");
-        QVERIFY(w.c.z->text() != QStringLiteral("303,8226"));
-        QCOMPARE(accessibleText(w.c.z, QAccessible::Description).section(u'\n', 0, 0),
-                 QStringLiteral("Wechselstromwiderstand Z = ") + w.c.z->text() + QStringLiteral(" Ohm"));
+        typeInto(w.controls.r, "200");
+        QVERIFY(w.controls.z->text() != QStringLiteral("303,8226"));
+        QCOMPARE(accessibleText(w.controls.z, QAccessible::Description).section(u'\n', 0, 0),
+                 QStringLiteral("Wechselstromwiderstand Z = ") + w.controls.z->text() + QStringLiteral(" Ohm"));
         QVERIFY(dialogs.messages.empty());
     }
 
@@ -258,7 +258,7 @@ private slots:
         QFETCH(Setup, setup);
         DialogRecorder dialogs;
         LoadedWindow w;
-        apply(w.c, setup);
+        apply(w.controls, setup);
         showAndSettle(w.form);
 
         QList<QWidget*> containers{&w.form};
@@ -290,7 +290,7 @@ private slots:
             const QPoint offset = qobject_cast<ui::DrawingSurface*>(container)
                                       ? QPoint(ui::DrawingSurface::kBorder, ui::DrawingSurface::kBorder)
                                       : QPoint();
-            for (const ui::LineElement* line : w.c.Line)
+            for (const ui::LineElement* line : w.controls.Line)
                 if (line && line->parent() == container && line->property("visible").toBool())
                     parts.push_back({line->objectName(), lineRect(line, offset), false});
 

@@ -112,7 +112,7 @@ private slots:
         DialogRecorder dialogs;
         LoadedWindow w;
         QVERIFY(showActive(w));
-        w.c.Command1->click();
+        w.controls.Command1->click();
         auto* surface = w.form.findChild<ui::DrawingSurface*>(surfaceName);
         const QImage unfocused = surface->grab().toImage();
         surface->setFocus(Qt::TabFocusReason);
@@ -130,8 +130,8 @@ private slots:
     {
         LoadedWindow w;
         QVERIFY(showActive(w));
-        w.c.u->setFocus();
-        QTest::keyClick(w.c.u, Qt::Key_C, Qt::ControlModifier);
+        w.controls.u->setFocus();
+        QTest::keyClick(w.controls.u, Qt::Key_C, Qt::ControlModifier);
         QVERIFY(QGuiApplication::clipboard()->image().isNull());
     }
 
@@ -140,10 +140,10 @@ private slots:
         DialogRecorder dialogs;
         LoadedWindow w;
         QVERIFY(showActive(w));
-        QMenu* menu = openMenu(w.c.Picture2);
+        QMenu* menu = openMenu(w.controls.Picture2);
         QVERIFY(menu);
         // The surfaces' tips and the guide tell of the menu.
-        for (QWidget* surface : {static_cast<QWidget*>(w.c.Picture1), static_cast<QWidget*>(w.c.Picture2)})
+        for (QWidget* surface : {static_cast<QWidget*>(w.controls.Picture1), static_cast<QWidget*>(w.controls.Picture2)})
             QVERIFY(surface->toolTip().contains(QStringLiteral(u"Rechtsklick: Bild, Fenster oder Werte kopieren")));
         QStringList texts;
         for (QAction* action : menu->actions())
@@ -152,15 +152,15 @@ private slots:
                                      QStringLiteral("Werte kopieren")}));
         entry(menu, QStringLiteral("Bild kopieren\tStrg+C"))->trigger();
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
-                 w.c.Picture2->grab().toImage().convertToFormat(QImage::Format_RGB32));
+                 w.controls.Picture2->grab().toImage().convertToFormat(QImage::Format_RGB32));
         menu->close();
 
-        menu = openMenu(w.c.Picture1);
+        menu = openMenu(w.controls.Picture1);
         entry(menu, QStringLiteral("Fenster kopieren"))->trigger();
         QCOMPARE(QGuiApplication::clipboard()->image().size(), w.form.size() * w.form.devicePixelRatio());
         menu->close();
 
-        menu = openMenu(w.c.Picture1);
+        menu = openMenu(w.controls.Picture1);
         entry(menu, QStringLiteral("Werte kopieren"))->trigger();
         menu->close();
         QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral(u"Größe\tWert\tEinheit\nU\t10\tV\n")));
@@ -194,33 +194,33 @@ private slots:
         QFETCH(QString, column);
         DialogRecorder dialogs;
         LoadedWindow w;
-        w.c.Check11->setChecked(false);
-        for (QCheckBox* box : {w.c.Check2, w.c.Check3, w.c.Check4, w.c.Check5, w.c.Check6, w.c.Check7})
+        w.controls.Check11->setChecked(false);
+        for (QCheckBox* box : {w.controls.Check2, w.controls.Check3, w.controls.Check4, w.controls.Check5, w.controls.Check6, w.controls.Check7})
             box->setChecked(box->objectName() == curveBox);
         if (switchOn) {
-            w.c.Check8->setChecked(true);
-            typeInto(w.c.phaseein, phase);
+            w.controls.Check8->setChecked(true);
+            typeInto(w.controls.phaseein, phase);
         }
-        w.c.Command1->click();
+        w.controls.Command1->click();
         dialogs.clear();
         w.form.findChild<QMenu*>(); // none yet
-        QMenu* menu = openMenu(w.c.Picture1);
+        QMenu* menu = openMenu(w.controls.Picture1);
         QVERIFY(menu);
         entry(menu, QStringLiteral("Werte kopieren"))->trigger();
         menu->close();
         QVERIFY(dialogs.messages.empty());
 
         const Copied copied = parse(QGuiApplication::clipboard()->text());
-        QCOMPARE(copied.quantities.value(QStringLiteral(u"Û")), w.c.udach->text());
-        QCOMPARE(copied.quantities.value(QStringLiteral(u"Î")), w.c.idach->text());
-        QCOMPARE(copied.quantities.value(QStringLiteral(u"phi")), w.c.phi->text());
-        QCOMPARE(copied.quantities.value(QStringLiteral(u"R")), w.c.r->text());
+        QCOMPARE(copied.quantities.value(QStringLiteral(u"Û")), w.controls.udach->text());
+        QCOMPARE(copied.quantities.value(QStringLiteral(u"Î")), w.controls.idach->text());
+        QCOMPARE(copied.quantities.value(QStringLiteral(u"phi")), w.controls.phi->text());
+        QCOMPARE(copied.quantities.value(QStringLiteral(u"R")), w.controls.r->text());
         QCOMPARE(copied.quantities.contains(QStringLiteral(u"Phase im Moment des Einschaltens")), switchOn);
         QCOMPARE(copied.header, (QStringList{QStringLiteral(u"Schritt"), column}));
         QCOMPARE(copied.steps.size(), qsizetype(5000));
 
-        const double uPeak = german(w.c.udach->text()), iPeak = german(w.c.idach->text());
-        const double phi = german(w.c.phi->text()), r = german(w.c.r->text());
+        const double uPeak = german(w.controls.udach->text()), iPeak = german(w.controls.idach->text());
+        const double phi = german(w.controls.phi->text()), r = german(w.controls.r->text());
         double power = uPeak * iPeak;
         if (switchOn && column == u"Leistung in W") // 1400 + 1500 · p / N, N = Û² / R · cos φ
             power = -uPeak * uPeak / r * std::cos(phi * 3.141592654 / 180) * 1400 / 1500;
@@ -241,8 +241,8 @@ private slots:
             const QRgb colour = w.form.findChild<QWidget*>(QStringLiteral("Command%1").arg(curveBox.mid(5)))
                                     ->property("backColour").value<QColor>().rgb() & 0x00ffffffu;
             const float x = float(i + 1 + 120);
-            QVERIFY2(w.c.Picture1->pixelAt(x, float(y)) == colour || w.c.Picture1->pixelAt(x, float(y - 0.01)) == colour
-                         || w.c.Picture1->pixelAt(x, float(y + 0.01)) == colour,
+            QVERIFY2(w.controls.Picture1->pixelAt(x, float(y)) == colour || w.controls.Picture1->pixelAt(x, float(y - 0.01)) == colour
+                         || w.controls.Picture1->pixelAt(x, float(y + 0.01)) == colour,
                      qPrintable(QStringLiteral("step %1 y %2").arg(i + 1).arg(y)));
             ++checked;
         }
@@ -274,21 +274,21 @@ private slots:
         QFETCH(QString, periods);
         DialogRecorder dialogs;
         LoadedWindow w;
-        w.c.Check11->setChecked(false);
-        w.c.Check3->setChecked(false);
+        w.controls.Check11->setChecked(false);
+        w.controls.Check3->setChecked(false);
         if (switchOn)
-            w.c.Check8->setChecked(true);
-        typeInto(w.c.c, c);
-        typeInto(w.c.r, r);
-        typeInto(w.c.perioden, periods);
+            w.controls.Check8->setChecked(true);
+        typeInto(w.controls.c, c);
+        typeInto(w.controls.r, r);
+        typeInto(w.controls.perioden, periods);
         dialogs.clear();
-        w.c.Command1->click();
+        w.controls.Command1->click();
         const bool failed = !dialogs.messages.empty();
         const Copied copied = parse(w.form.worksheetCopy().valuesText());
         QCOMPARE(dialogs.messages.size(), size_t(failed ? 1 : 0)); // the copy says nothing
         QCOMPARE(copied.steps.size() < 5000, failed);
         // The last pixel column with a voltage point.
-        const QImage& image = w.c.Picture1->image();
+        const QImage& image = w.controls.Picture1->image();
         int last = -1;
         for (int x = 0; x < image.width(); ++x)
             for (int y = 0; y < image.height(); ++y)
@@ -304,13 +304,13 @@ private slots:
     void steadyStateValuesAreThoseOfTheCircuit()
     {
         LoadedWindow w;
-        for (QCheckBox* box : {w.c.Check2, w.c.Check3, w.c.Check4, w.c.Check5, w.c.Check6, w.c.Check7})
+        for (QCheckBox* box : {w.controls.Check2, w.controls.Check3, w.controls.Check4, w.controls.Check5, w.controls.Check6, w.controls.Check7})
             box->setChecked(true);
-        typeInto(w.c.perioden, QStringLiteral("2"));
+        typeInto(w.controls.perioden, QStringLiteral("2"));
         const Copied copied = parse(w.form.worksheetCopy().valuesText());
         QCOMPARE(copied.header.size(), qsizetype(7));
-        const double uPeak = german(w.c.udach->text()), iPeak = german(w.c.idach->text());
-        const double phi = german(w.c.phi->text()) * 3.141592654 / 180;
+        const double uPeak = german(w.controls.udach->text()), iPeak = german(w.controls.idach->text());
+        const double phi = german(w.controls.phi->text()) * 3.141592654 / 180;
         const double omega = 50 * 6.283185308, xc = 1 / (0.00001 * omega), xl = 0.1 * omega;
         for (int s : {1, 1234, 2500, 5000}) {
             const auto& row = copied.steps[s - 1];
@@ -332,8 +332,8 @@ private slots:
     void withoutTheCapacitorItsVoltageIsNotCopied()
     {
         LoadedWindow w;
-        w.c.Check6->setChecked(true);
-        w.c.Check1->setChecked(false);
+        w.controls.Check6->setChecked(true);
+        w.controls.Check1->setChecked(false);
         const Copied copied = parse(w.form.worksheetCopy().valuesText());
         QCOMPARE(copied.header, (QStringList{QStringLiteral(u"Schritt"), QStringLiteral(u"Angelegte Spannung in V"),
                                              QStringLiteral(u"Strom in A")}));
@@ -343,8 +343,8 @@ private slots:
     void noCurveSwitchedOnCopiesTheInputsAlone()
     {
         LoadedWindow w;
-        w.c.Check2->setChecked(false);
-        w.c.Check3->setChecked(false);
+        w.controls.Check2->setChecked(false);
+        w.controls.Check3->setChecked(false);
         const QString text = w.form.worksheetCopy().valuesText();
         QVERIFY(!text.contains(QStringLiteral(u"Schritt")));
         QCOMPARE(parse(text).quantities.value(QStringLiteral(u"Ueff")), QStringLiteral(u"10"));
@@ -356,16 +356,16 @@ private slots:
     {
         DialogRecorder dialogs;
         LoadedWindow w;
-        w.c.perioden->clear();
+        w.controls.perioden->clear();
         const int takt = w.form.takt();
-        const QString phiBefore = w.c.phi->text();
+        const QString phiBefore = w.controls.phi->text();
         dialogs.clear();
         const Copied copied = parse(w.form.worksheetCopy().valuesText());
         QVERIFY(dialogs.messages.empty());
         QCOMPARE(copied.header.size(), qsizetype(3));
         QVERIFY(copied.steps.isEmpty());
         QCOMPARE(w.form.takt(), takt);
-        QCOMPARE(w.c.phi->text(), phiBefore);
+        QCOMPARE(w.controls.phi->text(), phiBefore);
     }
 
     // The table stops before the first step whose point the plot cannot compute.
@@ -428,7 +428,7 @@ private slots:
         // What is drawn inside stays untouched.
         const QRect inner = focused.rect().adjusted(b, b, -b, -b);
         QCOMPARE(focused.copy(inner), before.copy(inner));
-        w.c.Check10->setFocus(Qt::TabFocusReason);
+        w.controls.Check10->setFocus(Qt::TabFocusReason);
         QTRY_COMPARE(surface->grab().toImage(), before);
     }
 
@@ -447,19 +447,19 @@ private slots:
         LoadedWindow w;
         QVERIFY(showActive(w));
         int clicks = 0;
-        QObject::connect(w.c.Command1, &QPushButton::clicked, [&] { ++clicks; });
-        w.c.Command1->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w.c.Command1, Qt::Key(key), modifier);
+        QObject::connect(w.controls.Command1, &QPushButton::clicked, [&] { ++clicks; });
+        w.controls.Command1->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.controls.Command1, Qt::Key(key), modifier);
         QCOMPARE(clicks, 1);
-        QVERIFY(!w.c.Picture1->image().isNull());
+        QVERIFY(!w.controls.Picture1->image().isNull());
 
-        w.c.Command3->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w.c.Command3, Qt::Key(key), modifier);
+        w.controls.Command3->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.controls.Command3, Qt::Key(key), modifier);
         QCOMPARE(dialogs.colourDialogOpenedOn.size(), size_t(1));
 
         // Enter in an input field still presses nothing.
-        w.c.u->setFocus();
-        QTest::keyClick(w.c.u, Qt::Key_Return);
+        w.controls.u->setFocus();
+        QTest::keyClick(w.controls.u, Qt::Key_Return);
         QCOMPARE(clicks, 1);
         QCOMPARE(dialogs.colourDialogOpenedOn.size(), size_t(1));
     }
