@@ -5,6 +5,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <optional>
 
 // Checked double arithmetic: a division by zero, an overflow beyond the double range or an
 // invalid operation (0 / 0, ∞ − ∞) is an error of the running routine. Underflow and loss
@@ -39,6 +40,18 @@ inline float toSingle(double value)
     if (value < -double(FLT_MAX))
         return -HUGE_VALF;
     return float(value);
+}
+
+// Runs one checked formula where a failure means only that the value does not exist (the
+// quantities shown beside the results): its value, or nothing.
+template <typename Formula>
+std::optional<double> attempt(Formula formula)
+{
+    try {
+        return formula();
+    } catch (const CalcError&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace circuit::checked

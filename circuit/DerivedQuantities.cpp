@@ -2,7 +2,6 @@
 #include "circuit/DerivedQuantities.h"
 
 #include "circuit/AcFormulas.h"
-#include "circuit/CalcError.h"
 #include "circuit/CheckedMath.h"
 #include "circuit/GermanNumber.h"
 #include "circuit/Rounding.h"
@@ -12,22 +11,7 @@
 
 namespace circuit {
 
-namespace {
-
 using namespace checked;
-
-// Runs one formula; an error of the checked arithmetic means the quantity does not exist.
-template <typename Formula>
-std::optional<double> computed(Formula formula)
-{
-    try {
-        return formula();
-    } catch (const CalcError&) {
-        return std::nullopt;
-    }
-}
-
-} // namespace
 
 DerivedQuantities deriveQuantities(const DisplayedCircuit& shown)
 {
@@ -36,23 +20,23 @@ DerivedQuantities deriveQuantities(const DisplayedCircuit& shown)
     const auto l = parseGermanNumber(shown.l);
     const auto c = parseGermanNumber(shown.c);
     if (f && l)
-        derived.inductiveReactance = computed([&] { return mul(mul(kTwoPi, *f), *l); });
+        derived.inductiveReactance = attempt([&] { return mul(mul(kTwoPi, *f), *l); });
     if (shown.capacitorBuiltIn && f && c)
-        derived.capacitiveReactance = computed([&] { return div(1.0, mul(*c, mul(kTwoPi, *f))); });
+        derived.capacitiveReactance = attempt([&] { return div(1.0, mul(*c, mul(kTwoPi, *f))); });
     if (shown.capacitorBuiltIn && l && c && *l > 0.0 && *c > 0.0)
-        derived.resonanceFrequency = computed([&] { return div(1.0, mul(kTwoPi, std::sqrt(mul(*l, *c)))); });
+        derived.resonanceFrequency = attempt([&] { return div(1.0, mul(kTwoPi, std::sqrt(mul(*l, *c)))); });
 
     const auto ueff = parseGermanNumber(shown.ueff);
     const auto ieff = parseGermanNumber(shown.ieff);
     const auto phi = parseGermanNumber(shown.phi);
-    const auto radians = phi ? computed([&] { return div(mul(*phi, kPi), 180.0); }) : std::nullopt;
+    const auto radians = phi ? attempt([&] { return div(mul(*phi, kPi), 180.0); }) : std::nullopt;
     if (radians)
         derived.powerFactor = std::cos(*radians);
     if (ueff && ieff) {
-        derived.apparentPower = computed([&] { return mul(*ueff, *ieff); });
+        derived.apparentPower = attempt([&] { return mul(*ueff, *ieff); });
         if (derived.apparentPower && radians) {
-            derived.activePower = computed([&] { return mul(*derived.apparentPower, std::cos(*radians)); });
-            derived.reactivePower = computed([&] { return mul(*derived.apparentPower, std::sin(*radians)); });
+            derived.activePower = attempt([&] { return mul(*derived.apparentPower, std::cos(*radians)); });
+            derived.reactivePower = attempt([&] { return mul(*derived.apparentPower, std::sin(*radians)); });
         }
     }
     return derived;

@@ -12,17 +12,6 @@ namespace {
 
 using namespace checked;
 
-// A value of the checked formulas, or nothing where they fail.
-template <typename Formula>
-std::optional<double> attempt(Formula formula)
-{
-    try {
-        return formula();
-    } catch (const CalcError&) {
-        return std::nullopt;
-    }
-}
-
 struct Values {
     std::optional<double> xl, xc, x, z, i, phi;
 };
