@@ -31,6 +31,7 @@
 #include <QColorDialog>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
+#include <QKeySequence>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -878,16 +879,9 @@ private:
                 return;
             }
         }
-        note(QStringLiteral("press F2"));
-        form_.activateWindow(); // the student clicks back into the window first
-        // An open resonance window shares the window's activation, as the guide does.
-        if (!QTest::qWaitForWindowActive(&form_) || !QTest::qWaitFor([this] { return QApplication::activeWindow() == &form_; }, 1000))
-            return note(QStringLiteral("  (the window did not become active)"));
         QStringList texts;
-        for (const QLineEdit* field : fields())
-            texts << field->text();
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &form_;
-        QTest::keyClick(target, Qt::Key_F2);
+        if (!pressInWindow(Qt::Key_F2, texts))
+            return;
         window = form_.findChild<ResonanceWindow*>();
         if (!window || !window->isVisible())
             return setFault(QStringLiteral("F2 did not open the resonance window"));
@@ -899,6 +893,25 @@ private:
             if (fields()[i]->text() != texts[qsizetype(i)])
                 setFault(QStringLiteral("F2 changed the text of %1").arg(fields()[i]->objectName()));
         (void)window->grab();
+    }
+
+    // The student clicks back into the window and presses a key there. An open guide or
+    // resonance window shares the window's activation (isActiveWindow is true for both), so
+    // wait for the window itself to be the active one. Gives the input texts before the key;
+    // false where the window did not become active and no key was pressed.
+    bool pressInWindow(Qt::Key key, QStringList& textsBefore)
+    {
+        note(QStringLiteral("press %1").arg(QKeySequence(key).toString()));
+        form_.activateWindow();
+        if (!QTest::qWaitForWindowActive(&form_) || !QTest::qWaitFor([this] { return QApplication::activeWindow() == &form_; }, 1000)) {
+            note(QStringLiteral("  (the window did not become active)"));
+            return false;
+        }
+        for (const QLineEdit* field : fields())
+            textsBefore << field->text();
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &form_;
+        QTest::keyClick(target, key);
+        return true;
     }
 
     // F1 opens the guide beside the window, Esc in the guide closes it; neither changes what
@@ -914,17 +927,9 @@ private:
                 setFault(QStringLiteral("Esc left the guide open"));
             return;
         }
-        note(QStringLiteral("press F1"));
-        form_.activateWindow(); // the student clicks back into the window first
-        // An open guide shares the window's activation (isActiveWindow is true for both), so
-        // wait for the window itself to be the active one.
-        if (!QTest::qWaitForWindowActive(&form_) || !QTest::qWaitFor([this] { return QApplication::activeWindow() == &form_; }, 1000))
-            return note(QStringLiteral("  (the window did not become active)"));
         QStringList texts;
-        for (const QLineEdit* field : fields())
-            texts << field->text();
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &form_;
-        QTest::keyClick(target, Qt::Key_F1);
+        if (!pressInWindow(Qt::Key_F1, texts))
+            return;
         ++guideOpened_;
         guide = form_.findChild<HelpWindow*>();
         if (!guide || !guide->isVisible())
