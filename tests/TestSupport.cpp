@@ -4,6 +4,8 @@
 #include <QColorDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSlider>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 DialogRecorder::DialogRecorder()
@@ -58,4 +60,18 @@ void typeInto(QWidget* field, const QString& text)
         edit->selectAll();
     if (!text.isEmpty())
         QTest::keyClicks(field, text);
+}
+
+QPoint sliderPoint(const QSlider* slider, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    option.singleStep = slider->singleStep();
+    option.pageStep = slider->pageStep();
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, part, slider).center();
 }

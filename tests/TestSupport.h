@@ -5,7 +5,9 @@
 #include "ui/Dialogs.h"
 
 #include <QColor>
+#include <QPoint>
 #include <QString>
+#include <QStyle>
 
 #include <deque>
 #include <optional>
@@ -13,6 +15,8 @@
 
 // Answers every message box and colour chooser of the program while it lives, and records
 // what would have been shown.
+class QSlider;
+
 class DialogRecorder {
 public:
     DialogRecorder();
@@ -58,3 +62,6 @@ QStringList captions(const Controls& controls);
 
 // Replaces the whole text of a field as a user would: select all, then type each character.
 void typeInto(QWidget* field, const QString& text);
+
+// The centre of a part of the slider (its handle, say), as the style draws it.
+QPoint sliderPoint(const QSlider* slider, QStyle::SubControl part);

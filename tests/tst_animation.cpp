@@ -107,21 +107,6 @@ void append(QLineEdit* field, QChar character)
     QTest::keyClick(field, character.toLatin1());
 }
 
-// The centre of a part of the slider (its handle), as the style draws it.
-QPoint sliderPoint(const QSlider* slider, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.singleStep = slider->singleStep();
-    option.pageStep = slider->pageStep();
-    return slider->style()->subControlRect(QStyle::CC_Slider, &option, part, slider).center();
-}
-
 void verifyStepMessage(const ui::Message& message)
 {
     QCOMPARE(message.text, kStepError);

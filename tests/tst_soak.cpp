@@ -480,15 +480,7 @@ private:
             break;
         default: {
             note(QStringLiteral("  click the handle of Slider1"));
-            QStyleOptionSlider option;
-            option.initFrom(slider);
-            option.orientation = slider->orientation();
-            option.minimum = slider->minimum();
-            option.maximum = slider->maximum();
-            option.sliderPosition = slider->sliderPosition();
-            option.sliderValue = slider->value();
-            const QPoint handle =
-                slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
+            const QPoint handle = sliderPoint(slider, QStyle::SC_SliderHandle);
             QTest::mouseClick(slider, Qt::LeftButton, {}, handle);
             break;
         }
@@ -739,17 +731,7 @@ private:
         } else if (kind < 5) {
             // Drag the handle: every position it passes is a click event of the slider.
             note(QStringLiteral("drag the handle of Slider1 to x %1").arg(x));
-            QStyleOptionSlider option;
-            option.initFrom(slider);
-            option.orientation = slider->orientation();
-            option.minimum = slider->minimum();
-            option.maximum = slider->maximum();
-            option.sliderPosition = slider->sliderPosition();
-            option.sliderValue = slider->value();
-            option.singleStep = slider->singleStep();
-            option.pageStep = slider->pageStep();
-            const QPoint handle =
-                slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
+            const QPoint handle = sliderPoint(slider, QStyle::SC_SliderHandle);
             QTest::mousePress(slider, Qt::LeftButton, {}, handle);
             for (int i = 1; i <= steps; ++i)
                 QTest::mouseMove(slider, handle + (middle - handle) * i / steps);
