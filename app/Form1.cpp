@@ -3,6 +3,7 @@
 
 #include "animation/AnimationControl.h"
 #include "animation/AnimationStepper.h"
+#include "app/Commands.h"
 #include "app/CurveColours.h"
 #include "app/HelpWindow.h"
 #include "app/ResonanceFollower.h"
@@ -15,7 +16,9 @@
 #include "plot/SwitchOnMode.h"
 #include "plot/WaveformPlotter.h"
 #include "ui/ColourButton.h"
+#include "ui/DrawingSurface.h"
 #include "ui/EnterPressesButton.h"
+#include "ui/GroupFrame.h"
 #include "ui/Slider.h"
 #include "ui/Twips.h"
 #include "ui/WindowFont.h"
@@ -54,12 +57,14 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     plotter_ = std::make_unique<WaveformPlotter>(controls_, *analysis_, *stepper_);
     switchOn_ = std::make_unique<SwitchOnMode>(controls_, [schematic](bool shown) { schematic->setCoilShown(shown); });
     colours_ = std::make_unique<CurveColours>(controls_);
-    copy_ = std::make_unique<WorksheetCopy>(controls_);
+    commands_ = new Commands(this);
+    copy_ = std::make_unique<WorksheetCopy>(controls_, *commands_);
     wireEvents(); // after the initial values, so creating the controls raises no event
     installToolTips(controls_);
     analysis_->setRunListener([this] { markInputsRead(controls_); });
     installHelpKey(this);
-    resonance_ = std::make_unique<ResonanceFollower>(controls_); // F2: after the handlers, so it follows them
+    resonance_ = std::make_unique<ResonanceFollower>(controls_, *commands_); // F2: after the handlers, so it follows them
+    offerMenus();
     ui::letEnterPressButtons(this);
 }
 
@@ -69,6 +74,17 @@ void Form1::Form_Load() { analysis_->CalcStaticData(); }
 
 int Form1::takt() const { return animation_->takt(); }
 bool Form1::rechenfehler() const { return analysis_->rechenfehler(); }
+
+// The context menus: the drawing surfaces copy, "Statische Daten" and the schematic open the
+// window "Resonanz und Leistung".
+void Form1::offerMenus()
+{
+    using Group = Commands::Group;
+    commands_->offerMenu(controls_.Picture1, {Group::Copy});
+    commands_->offerMenu(controls_.Picture2, {Group::Copy});
+    commands_->offerMenu(controls_.Frame1, {Group::Windows});
+    commands_->offerMenu(controls_.Frame3, {Group::Windows});
+}
 
 void Form1::wireEvents()
 {

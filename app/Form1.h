@@ -9,6 +9,7 @@
 
 class AnimationControl;
 class AnimationStepper;
+class Commands;
 class CurveColours;
 class ParameterInputs;
 class ResonanceFollower;
@@ -40,11 +41,14 @@ public:
     WaveformPlotter& plotter() { return *plotter_; }
     WorksheetCopy& worksheetCopy() { return *copy_; }
     Schematic& schematic() { return *schematic_; }
+    Commands& commands() { return *commands_; }
 
 private:
     void wireEvents();
+    void offerMenus();
 
     Controls controls_;
+    Commands* commands_ = nullptr; // a child of the window
     std::unique_ptr<AnimationStepper> stepper_;
     std::unique_ptr<AnimationControl> animation_;
     std::unique_ptr<StaticAnalysis> analysis_;

@@ -2,27 +2,20 @@
 #include "app/ResonanceFollower.h"
 
 #include "ui/ControlValues.h"
+#include "app/Commands.h"
 #include "app/ResonanceWindow.h"
 #include "circuit/Acceptance.h"
-#include "ui/GroupFrame.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 
 
-ResonanceFollower::ResonanceFollower(const Controls& controls) : QObject(controls.form), controls_(controls)
+ResonanceFollower::ResonanceFollower(const Controls& controls, Commands& commands)
+    : QObject(controls.form), controls_(controls)
 {
-    open_ = new QAction(QStringLiteral("Resonanz und Leistung …"), controls_.form);
-    open_->setObjectName(QStringLiteral("resonanceAction"));
-    open_->setShortcut(QKeySequence(Qt::Key_F2));
-    open_->setShortcutContext(Qt::WindowShortcut);
-    connect(open_, &QAction::triggered, this, &ResonanceFollower::open);
-    controls_.form->addAction(open_);
-    for (QWidget* group : {static_cast<QWidget*>(controls_.Frame1), static_cast<QWidget*>(controls_.Frame3)}) {
-        group->addAction(open_);
-        group->setContextMenuPolicy(Qt::ActionsContextMenu);
-    }
+    open_ = commands.add(Commands::Group::Windows, QStringLiteral("resonanceAction"),
+                         QStringLiteral("Resonanz und Leistung …"), {QKeySequence(Qt::Key_F2)}, [this] { open(); });
 
     for (QLineEdit* field : {controls_.u, controls_.f, controls_.r, controls_.l, controls_.c})
         connect(field, &QLineEdit::textChanged, this, [this, field] { follow(field); });

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class Commands;
 class QAction;
 class QLineEdit;
 class ResonanceWindow;
@@ -21,7 +22,7 @@ class ResonanceWindow;
 class ResonanceFollower : public QObject {
     Q_OBJECT
 public:
-    explicit ResonanceFollower(const Controls& controls);
+    ResonanceFollower(const Controls& controls, Commands& commands);
 
     QAction* openAction() const { return open_; }
     ResonanceWindow* window() const { return window_; } // none before it was first opened

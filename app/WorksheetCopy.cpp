@@ -6,17 +6,15 @@
 #include "plot/PlotValues.h"
 #include "ui/DrawingSurface.h"
 #include "ui/SurfacePicture.h"
+#include "app/Commands.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QKeyEvent>
 
 #include <algorithm>
-#include <functional>
 #include <map>
 
 using plot::CurveValue;
@@ -42,51 +40,22 @@ QString unitOf(CurveValue value)
     return value == CurveValue::Current ? QStringLiteral("A") : value == CurveValue::Power ? QStringLiteral("W") : QStringLiteral("V");
 }
 
-// Ctrl+C on a focused surface: its key press, which reaches the surface only while it has
-// the focus.
-class CopyKey : public QObject {
-public:
-    CopyKey(QObject* parent, std::function<void()> copy) : QObject(parent), copy_(std::move(copy)) {}
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
-            return false;
-        copy_();
-        return true;
-    }
-
-private:
-    std::function<void()> copy_;
-};
-
 std::optional<double> valueOf(const QLineEdit* field) { return optionalNumber(field->text()); }
 std::optional<double> valueOf(const QLabel* caption) { return optionalNumber(caption->text()); }
 
 } // namespace
 
-WorksheetCopy::WorksheetCopy(const Controls& controls) : controls_(controls)
+WorksheetCopy::WorksheetCopy(const Controls& controls, Commands& commands) : controls_(controls)
 {
-    for (ui::DrawingSurface* surface : {controls_.Picture1, controls_.Picture2}) {
-        surface->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(surface, &QWidget::customContextMenuRequested, surface,
-                         [this, surface](const QPoint& at) { showMenu(surface, at); });
-        surface->installEventFilter(new CopyKey(surface, [this, surface] { copyPicture(surface); }));
-    }
-}
-
-// A popup, not a modal menu: the handler returns at once and the window goes on.
-void WorksheetCopy::showMenu(ui::DrawingSurface* surface, const QPoint& at) const
-{
-    auto* menu = new QMenu(surface);
-    menu->setObjectName(QStringLiteral("copyMenu"));
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    // The shortcut in German, whatever translations Qt finds: "Strg", not "Ctrl".
-    menu->addAction(QStringLiteral("Bild kopieren\tStrg+C"), [this, surface] { copyPicture(surface); });
-    menu->addAction(QStringLiteral("Fenster kopieren"), [this] { copyWindow(); });
-    menu->addAction(QStringLiteral("Werte kopieren"), [this] { copyValues(); });
-    menu->popup(surface->mapToGlobal(at));
+    // The surfaces' menus in German, whatever translations Qt finds: "Strg", not "Ctrl".
+    for (ui::DrawingSurface* surface : {controls_.Picture1, controls_.Picture2})
+        commands.addFor(surface, Commands::Group::Copy, surface->objectName() + QStringLiteral("CopyPicture"),
+                        QStringLiteral("Bild kopieren\tStrg+C"), QKeySequence::keyBindings(QKeySequence::Copy),
+                        [this, surface] { copyPicture(surface); });
+    commands.add(Commands::Group::Copy, QStringLiteral("copyWindowAction"), QStringLiteral("Fenster kopieren"), {},
+                 [this] { copyWindow(); });
+    commands.add(Commands::Group::Copy, QStringLiteral("copyValuesAction"), QStringLiteral("Werte kopieren"), {},
+                 [this] { copyValues(); });
 }
 
 void WorksheetCopy::copyPicture(ui::DrawingSurface* surface) const

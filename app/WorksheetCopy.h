@@ -5,15 +5,14 @@
 
 #include <QString>
 
-class QMenu;
-class QPoint;
+class Commands;
 
-// Copying for worksheets and lab reports: the context menu of each drawing surface and
-// Ctrl+C on a focused one. Everything goes to the clipboard; nothing is written to a file,
+// Copying for worksheets and lab reports: its commands in the context menus of the drawing
+// surfaces, and Ctrl+C on a focused one. Everything goes to the clipboard; nothing is written to a file,
 // drawn, or computed into a control.
 class WorksheetCopy {
 public:
-    explicit WorksheetCopy(const Controls& controls);
+    WorksheetCopy(const Controls& controls, Commands& commands);
 
     void copyPicture(ui::DrawingSurface* surface) const; // "Bild kopieren"
     void copyWindow() const;                            // "Fenster kopieren"
@@ -24,7 +23,5 @@ public:
     QString valuesText() const;
 
 private:
-    void showMenu(ui::DrawingSurface* surface, const QPoint& at) const;
-
     const Controls& controls_;
 };

@@ -106,6 +106,7 @@ QStringList chooseFromContextMenu(QWidget* widget, QPoint at, const QString& ent
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
     QApplication::sendEvent(widget, &event);
+    QCoreApplication::processEvents(); // the menu is a popup: its entry is chosen from the event loop
     return seen;
 }
 
