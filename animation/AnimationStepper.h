@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/ControlValues.h"
-#include "ui/Controls.h"
-#include "ui/Curves.h"
+#include "controls/ControlValues.h"
+#include "controls/Controls.h"
+#include "controls/Curves.h"
 
 #include <QtGlobal>
 

@@ -3,10 +3,10 @@
 
 #include "animation/AnimationControl.h"
 #include "animation/AnimationStepper.h"
-#include "app/Commands.h"
+#include "ui/Commands.h"
 #include "app/CurveColours.h"
 #include "app/HelpWindow.h"
-#include "app/ResonanceFollower.h"
+#include "resonance/ResonanceFollower.h"
 #include "app/Schematic.h"
 #include "app/ToolTips.h"
 #include "app/WindowLayout.h"

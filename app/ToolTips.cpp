@@ -6,7 +6,7 @@
 #include "circuit/InputWait.h"
 #include "circuit/Rounding.h"
 #include "ui/ColourButton.h"
-#include "ui/Curves.h"
+#include "controls/Curves.h"
 #include "ui/DrawingSurface.h"
 #include "ui/InputState.h"
 #include "ui/ResultLabel.h"

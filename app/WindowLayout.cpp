@@ -5,7 +5,7 @@
 #include "app/Version.h"
 
 #include "ui/ColourButton.h"
-#include "ui/Curves.h"
+#include "controls/Curves.h"
 #include "ui/DrawingSurface.h"
 #include "ui/FrameCaptionStyle.h"
 #include "ui/GroupFrame.h"

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/WorksheetCopy.h"
 
-#include "ui/ControlValues.h"
-#include "ui/Curves.h"
+#include "controls/ControlValues.h"
+#include "controls/Curves.h"
 #include "plot/PlotValues.h"
 #include "ui/DrawingSurface.h"
 #include "ui/SurfacePicture.h"
-#include "app/Commands.h"
+#include "ui/Commands.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -3,7 +3,7 @@
 
 #include "circuit/Acceptance.h"
 #include "circuit/StaticAnalysis.h"
-#include "ui/ControlValues.h"
+#include "controls/ControlValues.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

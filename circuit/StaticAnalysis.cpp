@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit/StaticAnalysis.h"
 
-#include "ui/ControlValues.h"
+#include "controls/ControlValues.h"
 #include "circuit/AcFormulas.h"
 #include "circuit/CalcError.h"
 #include "circuit/CheckedMath.h"

@@ -4,12 +4,12 @@
 // circuit without a message box, the chart's markers, the triangles and copying.
 #include "TestSupport.h"
 
-#include "ui/ControlValues.h"
+#include "controls/ControlValues.h"
 #include "app/HelpWindow.h"
-#include "app/ResonanceWindow.h"
+#include "resonance/ResonanceWindow.h"
 #include "circuit/GermanNumber.h"
 #include "ui/GroupFrame.h"
-#include "ui/ResonanceChart.h"
+#include "resonance/ResonanceChart.h"
 #include "ui/TriangleView.h"
 
 #include <QAction>
@@ -64,7 +64,7 @@ struct ResonanceTestWindow : LoadedWindow {
         auto* label = resonance()->findChild<QLabel*>(QStringLiteral("resonanceNotes"));
         return label->isVisibleTo(resonance()) ? label->text() : QString();
     }
-    ui::ResonanceChart* chart() const { return resonance()->findChild<ui::ResonanceChart*>(); }
+    ResonanceChart* chart() const { return resonance()->findChild<ResonanceChart*>(); }
 };
 
 // Edits "field=text" by typing; "Check1=0/1" and "Check8=0/1" set the boxes.
@@ -392,7 +392,7 @@ void ResonanceWindowTest::markersAndBand()
     DialogRecorder dialogs;
     ResonanceTestWindow w;
     w.open();
-    ui::ResonanceChart* chart = w.chart();
+    ResonanceChart* chart = w.chart();
     const auto present = chart->presentMarker()->points();
     QCOMPARE(present.size(), 2);
     QCOMPARE(present[0].x(), 50.0);
@@ -473,7 +473,7 @@ void ResonanceWindowTest::copiedValuesParseBack()
     ResonanceTestWindow w;
     ResonanceWindow* window = w.open();
     QApplication::clipboard()->clear();
-    ui::ResonanceChart* chart = w.chart();
+    ResonanceChart* chart = w.chart();
     const QStringList entries = chooseFromContextMenu(chart, chart->rect().center(), QStringLiteral("Werte kopieren (f, I, φ)"));
     QVERIFY2(entries.contains(QStringLiteral("Bild kopieren")), qPrintable(entries.join(u'|')));
     const QStringList lines = QApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);

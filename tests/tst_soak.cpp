@@ -13,10 +13,10 @@
 #include "TestSupport.h"
 
 #include "app/HelpWindow.h"
-#include "app/ResonanceWindow.h"
+#include "resonance/ResonanceWindow.h"
 #include "circuit/InputWait.h"
 #include "circuit/Rounding.h"
-#include "ui/ControlValues.h"
+#include "controls/ControlValues.h"
 #include "ui/ColourButton.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ResonanceWindow.h"
+#include "resonance/ResonanceWindow.h"
 
 #include "app/HelpWindow.h"
-#include "app/ResonanceTexts.h"
-#include "ui/ResonanceChart.h"
+#include "resonance/ResonanceTexts.h"
+#include "resonance/ResonanceChart.h"
 #include "ui/TriangleView.h"
 #include "ui/WindowFont.h"
 
@@ -37,7 +37,7 @@ ResonanceWindow::ResonanceWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::
     notes_->setWordWrap(true);
     notes_->setStyleSheet(QStringLiteral("color: #a00000"));
     layout->addWidget(notes_);
-    chart_ = new ui::ResonanceChart(this);
+    chart_ = new ResonanceChart(this);
     chart_->setMinimumHeight(240);
     layout->addWidget(chart_, 3);
 
@@ -191,7 +191,7 @@ void ResonanceWindow::showResult(const circuit::CircuitValues& v, bool switchOnM
     setValue(s_, r.s, QStringLiteral("Scheinleistung S"), QStringLiteral("Voltampere"));
     setValue(cosPhi_, r.cosPhi, QStringLiteral("Leistungsfaktor cos phi"), {});
 
-    ui::ResonanceChart::Curves curves;
+    ResonanceChart::Curves curves;
     for (const auto& point : r.sweep) {
         curves.current.append(QPointF(point.f, point.i));
         curves.phase.append(QPointF(point.f, point.phiDegrees));

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ResonanceFollower.h"
+#include "resonance/ResonanceFollower.h"
 
-#include "ui/ControlValues.h"
-#include "app/Commands.h"
-#include "app/ResonanceWindow.h"
+#include "controls/ControlValues.h"
+#include "ui/Commands.h"
+#include "resonance/ResonanceWindow.h"
 #include "circuit/Acceptance.h"
 
 #include <QAction>

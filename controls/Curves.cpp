@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Curves.h"
+#include "controls/Curves.h"
 
 #include <cstddef>
 

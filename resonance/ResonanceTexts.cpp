@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ResonanceTexts.h"
+#include "resonance/ResonanceTexts.h"
 
 #include "circuit/DerivedQuantities.h"
-#include "ui/ControlValues.h"
+#include "controls/ControlValues.h"
 
 using circuit::ResonanceKind;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/ControlValues.h"
+#include "controls/ControlValues.h"
 
 #include "circuit/CalcError.h"
 #include "circuit/GermanNumber.h"

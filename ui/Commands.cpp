@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Commands.h"
+#include "ui/Commands.h"
 
 #include <QAction>
 #include <QKeyEvent>
