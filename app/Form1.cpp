@@ -5,7 +5,7 @@
 #include "animation/AnimationStepper.h"
 #include "ui/Commands.h"
 #include "app/CurveColours.h"
-#include "app/HelpWindow.h"
+#include "help/HelpWindow.h"
 #include "resonance/ResonanceFollower.h"
 #include "app/Schematic.h"
 #include "app/ToolTips.h"

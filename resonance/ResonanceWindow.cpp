@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resonance/ResonanceWindow.h"
 
-#include "app/HelpWindow.h"
+#include "help/HelpWindow.h"
 #include "resonance/ResonanceTexts.h"
 #include "resonance/ResonanceChart.h"
 #include "ui/TriangleView.h"

@@ -4,7 +4,7 @@
 // and the tint of an input whose text the program has not taken.
 #include "TestSupport.h"
 
-#include "app/HelpWindow.h"
+#include "help/HelpWindow.h"
 #include "ui/ColourButton.h"
 #include "ui/DrawingSurface.h"
 #include "ui/InputState.h"

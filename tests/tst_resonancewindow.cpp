@@ -5,7 +5,7 @@
 #include "TestSupport.h"
 
 #include "controls/ControlValues.h"
-#include "app/HelpWindow.h"
+#include "help/HelpWindow.h"
 #include "resonance/ResonanceWindow.h"
 #include "circuit/GermanNumber.h"
 #include "ui/GroupFrame.h"

@@ -12,7 +12,7 @@
 
 #include "TestSupport.h"
 
-#include "app/HelpWindow.h"
+#include "help/HelpWindow.h"
 #include "resonance/ResonanceWindow.h"
 #include "circuit/InputWait.h"
 #include "circuit/Rounding.h"
