@@ -5,6 +5,7 @@
 #include "animation/TimerDelay.h"
 #include "circuit/CalcError.h"
 #include "circuit/CheckedMath.h"
+#include "circuit/CircuitFormulas.h"
 #include "ui/ColourButton.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
@@ -30,8 +31,8 @@ namespace {
 // θ of the source and θi of the current at step s.
 double theta(StepInputs& in, double s) { return stepAngle(in.periods(), s); }
 double thetaI(StepInputs& in, double s) { return currentAngle(in.phi(), theta(in, s)); }
-double xc(StepInputs& in) { return capacitiveReactance(in.frequency(), in.capacitance()); }
-double xl(StepInputs& in) { return inductiveReactance(in.frequency(), in.inductance()); }
+double xc(StepInputs& in) { return circuit::capacitiveReactance(in.frequency(), in.capacitance()); }
+double xl(StepInputs& in) { return circuit::inductiveReactance(in.frequency(), in.inductance()); }
 
 // The y of a curve's point at step s on the waveform surface.
 double curveY(Curve curve, StepInputs& in, double s)

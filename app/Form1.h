@@ -36,6 +36,7 @@ public:
 
     const Controls& controls() const { return controls_; }
     StaticAnalysis& staticAnalysis() { return *analysis_; }
+    const StaticAnalysis& staticAnalysis() const { return *analysis_; }
     AnimationStepper& animationStepper() { return *stepper_; }
     AnimationControl& animationControl() { return *animation_; }
     WaveformPlotter& plotter() { return *plotter_; }

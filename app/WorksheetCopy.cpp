@@ -6,6 +6,8 @@
 #include "plot/PlotValues.h"
 #include "ui/DrawingSurface.h"
 #include "ui/SurfacePicture.h"
+#include "circuit/StaticAnalysis.h"
+#include "controls/CircuitInputs.h"
 #include "ui/Commands.h"
 
 #include <QCheckBox>
@@ -45,7 +47,8 @@ std::optional<double> valueOf(const QLabel* caption) { return optionalNumber(cap
 
 } // namespace
 
-WorksheetCopy::WorksheetCopy(const Controls& controls, Commands& commands) : controls_(controls)
+WorksheetCopy::WorksheetCopy(const Controls& controls, const StaticAnalysis& analysis, Commands& commands)
+    : controls_(controls), analysis_(analysis)
 {
     // The surfaces' menus in German, whatever translations Qt finds: "Strg", not "Ctrl".
     for (ui::DrawingSurface* surface : {controls_.Picture1, controls_.Picture2})
@@ -76,14 +79,18 @@ QString WorksheetCopy::valuesText() const
     };
     const bool switchOn = controls_.Check8->isChecked();
 
-    // The inputs and results as the window shows them, in its own words and units.
+    // The circuit the results and pictures are of (the inputs the analysis last read, not a
+    // text still waiting in its field) and the results as shown, in the window's words.
+    const CircuitTexts& circuit = analysis_.lastRead();
+    using circuit::Input;
     row(QStringLiteral(u"Größe"), QStringLiteral(u"Wert"), QStringLiteral(u"Einheit"));
-    row(QStringLiteral(u"U"), controls_.u->text(), QStringLiteral(u"V"));
-    row(QStringLiteral(u"f"), controls_.f->text(), QStringLiteral(u"Hz"));
-    row(QStringLiteral(u"R"), controls_.r->text(), QStringLiteral(u"Ohm"));
-    row(QStringLiteral(u"C"), controls_.Check1->isChecked() ? controls_.c->text() : QStringLiteral(u"ausgebaut"),
-        controls_.Check1->isChecked() ? QStringLiteral(u"F") : QString());
-    row(QStringLiteral(u"L"), controls_.l->text(), QStringLiteral(u"Hy"));
+    for (const Input input : {Input::U, Input::F, Input::R, Input::C, Input::L}) {
+        const CircuitInput& in = circuitInput(input);
+        if (in.readWithoutCapacitor || circuit.capacitorIn)
+            row(in.symbol, circuit[input], in.unit);
+        else
+            row(in.symbol, QStringLiteral(u"ausgebaut"));
+    }
     row(QStringLiteral(u"Anzahl der Perioden"), controls_.perioden->text());
     if (switchOn)
         row(QStringLiteral(u"Phase im Moment des Einschaltens"), controls_.phaseein->text(), QStringLiteral(u"Grad"));
@@ -102,18 +109,19 @@ QString WorksheetCopy::valuesText() const
         // The switch-on plot draws three curves; the capacitor voltage needs the capacitor.
         const bool drawn = switchOn ? curve.curve == Curve::AppliedVoltage || curve.curve == Curve::Current
                                           || curve.curve == Curve::Power
-                                    : curve.curve != Curve::CapacitorVoltage || controls_.Check1->isChecked();
+                                    : curve.curve != Curve::CapacitorVoltage || circuit.capacitorIn;
         if (drawn && curve.check->isChecked())
             on.push_back(valueOf(curve.curve));
     }
     auto has = [&on](CurveValue value) { return std::find(on.begin(), on.end(), value) != on.end(); };
     const auto& k = controls_;
+    auto number = [&circuit](Input input) { return optionalNumber(circuit[input]); };
     const plot::ValueTable table =
-        switchOn ? plot::switchOnValues({valueOf(k.perioden), valueOf(k.phaseein), valueOf(k.f), valueOf(k.r),
-                                         valueOf(k.c), valueOf(k.udach), valueOf(k.idach), valueOf(k.phi)},
+        switchOn ? plot::switchOnValues({valueOf(k.perioden), valueOf(k.phaseein), number(Input::F), number(Input::R),
+                                         number(Input::C), valueOf(k.udach), valueOf(k.idach), valueOf(k.phi)},
                                         has(CurveValue::Voltage), has(CurveValue::Current), has(CurveValue::Power))
                  : plot::steadyStateValues({valueOf(k.perioden), valueOf(k.phi), valueOf(k.udach), valueOf(k.idach),
-                                            valueOf(k.r), valueOf(k.f), valueOf(k.c), valueOf(k.l)},
+                                            number(Input::R), number(Input::F), number(Input::C), number(Input::L)},
                                            on);
     if (table.curves.empty())
         return text;

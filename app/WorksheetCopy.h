@@ -6,22 +6,24 @@
 #include <QString>
 
 class Commands;
+class StaticAnalysis;
 
 // Copying for worksheets and lab reports: its commands in the context menus of the drawing
 // surfaces, and Ctrl+C on a focused one. Everything goes to the clipboard; nothing is written to a file,
 // drawn, or computed into a control.
 class WorksheetCopy {
 public:
-    WorksheetCopy(const Controls& controls, Commands& commands);
+    WorksheetCopy(const Controls& controls, const StaticAnalysis& analysis, Commands& commands);
 
     void copyPicture(ui::DrawingSurface* surface) const; // "Bild kopieren"
     void copyWindow() const;                            // "Fenster kopieren"
     void copyValues() const;                            // "Werte kopieren"
 
-    // The text "Werte kopieren" puts on the clipboard: the inputs and the six results as
-    // shown, then one row per step of the plot "Zeichne!" would draw now, tab-separated.
+    // The text "Werte kopieren" puts on the clipboard: the circuit's inputs and the six results
+    // as shown, then one row per step of the plot "Zeichne!" would draw now, tab-separated.
     QString valuesText() const;
 
 private:
     const Controls& controls_;
+    const StaticAnalysis& analysis_;
 };

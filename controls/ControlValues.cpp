@@ -26,3 +26,8 @@ double requiredNumber(const QLineEdit* field) { return requiredNumber(field->tex
 double requiredNumber(const QLabel* caption) { return requiredNumber(caption->text()); }
 
 QString textOf(double value) { return QString::fromStdString(circuit::formatGermanNumber(value)); }
+
+QString quantityText(const std::optional<double>& value)
+{
+    return value ? QString::fromStdString(circuit::significantText(*value, 5)) : QStringLiteral("—");
+}

@@ -17,6 +17,9 @@ double requiredNumber(const QString& text);    // throws CalcError when the text
 double requiredNumber(const QLineEdit* field); // the same for the field's text
 double requiredNumber(const QLabel* caption);  // the same for the caption
 QString textOf(double value);
+// A quantity computed from the inputs, with five significant digits at every size ("159,15",
+// "3,1831E+157"), or "—" where it does not exist: the same text wherever it is shown.
+QString quantityText(const std::optional<double>& value);
 
 // The characters of a text as the number rules take them.
 std::u16string_view utf16View(const QString& text);

@@ -331,8 +331,10 @@ void ResonanceWindowTest::soundInEveryCase_data()
     QTest::newRow("C 0 (read at an edit of l)") << QStringList{"c=0", "l=0,2"} << "C = 0" << false;
     QTest::newRow("huge f") << QStringList{"f=1E300"} << "nicht berechnen" << false;
     QTest::newRow("huge U") << QStringList{"u=1E308"} << "" << false;
-    QTest::newRow("huge L and C") << QStringList{"l=1E200", "c=1E200"} << "Zahlenbereich" << false;
-    QTest::newRow("tiny L and C") << QStringList{"l=1E-300", "c=1E-300"} << "Zahlenbereich" << false;
+    // f₀ exists; the current at 50 Hz leaves the double range.
+    QTest::newRow("huge L and C") << QStringList{"l=1E200", "c=1E200"} << "nicht berechnen" << false;
+    QTest::newRow("tiny L and C") << QStringList{"l=1E-300", "c=1E-300"} << "nicht berechnen" << false;
+    QTest::newRow("f0 beyond the double range") << QStringList{"l=1E-320", "c=1E-320"} << "Zahlenbereich" << false;
     QTest::newRow("letters in l") << QStringList{"l=abc"} << "L = „abc“ ist keine Zahl" << true;
     QTest::newRow("letters in c") << QStringList{"c=x"} << "C = „x“ ist keine Zahl" << true;
     QTest::newRow("letters in u, then an edit of r") << QStringList{"u=x", "r=200"} << "U = „x“ ist keine Zahl" << true;
@@ -451,7 +453,7 @@ void ResonanceWindowTest::trianglesAreDrawnToScale()
     struct Case {
         const char* name;
         double horizontal, vertical;
-    } cases[] = {{"impedanceTriangle", resistance, *r.x}, {"powerTriangle", *r.p, *r.q}};
+    } cases[] = {{"impedanceTriangle", resistance, *r.present.x}, {"powerTriangle", *r.present.p, *r.present.q}};
     for (const Case& expected : cases) {
         auto* view = w.resonance()->findChild<ui::TriangleView*>(expected.name);
         const QPolygonF corners = view->drawnCorners();

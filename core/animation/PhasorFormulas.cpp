@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "animation/PhasorFormulas.h"
 
-#include "circuit/AcFormulas.h"
+#include "circuit/CircuitFormulas.h"
 #include "circuit/CheckedMath.h"
 #include "plot/TimeAxis.h"
 
@@ -11,15 +11,12 @@ namespace animation {
 
 using namespace circuit::checked;
 using circuit::kPi;
-using circuit::kTwoPi;
 using timeaxis::kFullScale;
 using timeaxis::kZeroLine;
 
 double stepAngle(double periods, double step) { return timeaxis::sourcePhase(periods, step); }
 double currentAngle(double phiDegrees, double theta) { return add(mul(phiDegrees, div(kPi, -180.0)), theta); }
 double quarterTurn() { return div(kPi, 2.0); }
-double capacitiveReactance(double f, double c) { return div(1.0, mul(c, mul(f, kTwoPi))); }
-double inductiveReactance(double f, double l) { return mul(l, mul(f, kTwoPi)); }
 double pointX(double step) { return timeaxis::pointX(step); }
 
 double unitCurveY(double angle) { return sub(kZeroLine, mul(kFullScale, std::sin(angle))); }

@@ -17,9 +17,6 @@ double stepAngle(double periods, double step);
 double currentAngle(double phiDegrees, double theta);
 // q = 3.141592654 / 2, a quarter turn
 double quarterTurn();
-// XC = 1 / (C · ω) and XL = L · ω, with ω = F · 6.283185308
-double capacitiveReactance(double f, double c);
-double inductiveReactance(double f, double l);
 // x = s + 120
 double pointX(double step);
 

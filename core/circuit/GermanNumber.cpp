@@ -111,4 +111,43 @@ std::string formatGermanNumber(double value)
     return text;
 }
 
+std::string significantText(double value, int digits)
+{
+    if (value == 0.0 || !std::isfinite(value))
+        return formatGermanNumber(value);
+    // to_chars rounds the exact binary value to `digits` significant digits, a tie to even, at
+    // every magnitude, subnormals and the top of the range included ("d.ddddde±x").
+    char buffer[40];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
+    const std::string_view text(buffer, std::size_t(written.ptr - buffer));
+    const std::size_t e = text.find('e');
+    const bool negative = text.front() == '-';
+    std::string figures; // the significant digits without the point and the trailing zeros
+    for (const char ch : text.substr(negative ? 1 : 0, e - (negative ? 1 : 0)))
+        if (ch != '.')
+            figures.push_back(ch);
+    while (figures.size() > 1 && figures.back() == '0')
+        figures.pop_back();
+    int exponent = 0;
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), exponent);
+
+    // Written as formatGermanNumber writes: fixed from 1E-4 up to 1E15, else with an exponent.
+    std::string out = negative ? "-" : "";
+    if (exponent >= -4 && exponent < 15) {
+        if (exponent < 0) {
+            out += "0," + std::string(std::size_t(-exponent - 1), '0') + figures;
+        } else if (std::size_t(exponent + 1) >= figures.size()) {
+            out += figures + std::string(std::size_t(exponent + 1) - figures.size(), '0');
+        } else {
+            out += figures.substr(0, std::size_t(exponent + 1)) + ',' + figures.substr(std::size_t(exponent + 1));
+        }
+        return out;
+    }
+    out += figures.substr(0, 1);
+    if (figures.size() > 1)
+        out += ',' + figures.substr(1);
+    const std::string magnitude = std::to_string(exponent < 0 ? -exponent : exponent);
+    return out + 'E' + (exponent < 0 ? '-' : '+') + (magnitude.size() < 2 ? "0" : "") + magnitude;
+}
+
 } // namespace circuit

@@ -21,4 +21,9 @@ std::optional<double> parseGermanNumber(std::u16string_view text);
 // few doubles above 1,79769313486231E+308 are written as that.
 std::string formatGermanNumber(double value);
 
+// A value rounded to `digits` (1 to 15) significant digits at every magnitude, an exact tie to
+// the even digit, then written as above: "318,31", "3,1831E+157", "1,2346E-05"; exactly
+// zero is "0".
+std::string significantText(double value, int digits);
+
 } // namespace circuit

@@ -4,6 +4,7 @@
 #include "animation/PhasorFormulas.h"
 #include "circuit/CalcError.h"
 #include "circuit/CheckedMath.h"
+#include "circuit/CircuitFormulas.h"
 #include "plot/SwitchOnIntegration.h"
 #include "plot/TimeAxis.h"
 
@@ -45,12 +46,12 @@ double steadyValue(CurveValue curve, const SteadyStateInputs& in, double s)
         (void)a::resistorY(need(in.r), need(in.iPeak), thetaI, need(in.uPeak));
         return mul(mul(need(in.r), need(in.iPeak)), std::sin(thetaI));
     case CurveValue::Capacitor: {
-        const double xc = a::capacitiveReactance(need(in.f), need(in.c));
+        const double xc = circuit::capacitiveReactance(need(in.f), need(in.c));
         (void)a::capacitorY(need(in.iPeak), thetaI, xc, need(in.uPeak));
         return -mul(mul(xc, need(in.iPeak)), std::sin(add(thetaI, a::quarterTurn())));
     }
     case CurveValue::Coil: {
-        const double xl = a::inductiveReactance(need(in.f), need(in.l));
+        const double xl = circuit::inductiveReactance(need(in.f), need(in.l));
         (void)a::coilY(need(in.iPeak), thetaI, xl, need(in.uPeak));
         return -mul(mul(xl, need(in.iPeak)), std::sin(sub(thetaI, a::quarterTurn())));
     }

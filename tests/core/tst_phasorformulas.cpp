@@ -4,12 +4,15 @@
 // turn, and every division is checked.
 #include "animation/PhasorFormulas.h"
 #include "circuit/CalcError.h"
+#include "circuit/CircuitFormulas.h"
 
 #include "CoreTest.h"
 
 #include <cmath>
 
 using namespace animation;
+using circuit::capacitiveReactance;
+using circuit::inductiveReactance;
 
 namespace {
 
