@@ -34,10 +34,10 @@ const std::array<CircuitInput, 5>& circuitInputs()
          QStringLiteral("Widerstand R in Ohm"),
          QStringLiteral("Widerstand R in Ohm.\n") + kCommaHint + QStringLiteral(", z. B. 100 oder 47,5.\n") + kBelowOne,
          circuit::acceptsWholeNonZero, circuit::waitOfWholeNonZero, true, 0.0, {}},
-        {Input::L, &Controls::l, &CircuitValues::l, QStringLiteral("L"), QStringLiteral("Hy"),
+        {Input::L, &Controls::l, &CircuitValues::l, QStringLiteral("L"), QStringLiteral("H"),
          QStringLiteral("Induktivität L in Henry"),
-         QStringLiteral("Induktivität L der Spule in Henry (Hy).\n") + kCommaHint +
-             QStringLiteral(", z. B. 0,1 Hy = 100 mH.\n0 heißt: keine Spule."),
+         QStringLiteral("Induktivität L der Spule in Henry (H).\n") + kCommaHint +
+             QStringLiteral(", z. B. 0,1 H = 100 mH.\n0 heißt: keine Spule."),
          circuit::acceptsInductance, circuit::waitOfInductance, true, 1e3, QStringLiteral("mH")},
         {Input::C, &Controls::c, &CircuitValues::c, QStringLiteral("C"), QStringLiteral("F"),
          QStringLiteral("Kapazität C in Farad"),
