@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ToolTips.h"
 
-#include "ui/ColourButton.h"
+#include "controls/ControlValues.h"
 #include "controls/Curves.h"
+#include "ui/ColourButton.h"
 #include "ui/DrawingSurface.h"
 #include "ui/Slider.h"
 
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QSlider>
 
-
 namespace {
 
 void describe(QWidget* widget, const QString& text)
@@ -21,15 +21,13 @@ void describe(QWidget* widget, const QString& text)
     widget->setAccessibleDescription(text);
 }
 
-const QString kCommaHint = QStringLiteral("Zahlen mit Dezimalkomma eingeben");
-
 void installOptionTips(const Controls& controls)
 {
     describe(controls.Check1, QStringLiteral("Baut den Kondensator ein oder aus.\nOhne Kondensator ist das Feld C gesperrt; "
                                       "sein Wert bleibt stehen und gilt wieder, sobald er eingebaut ist."));
-    describe(controls.perioden, QStringLiteral("Anzahl der Perioden, die das Kurvendiagramm zeigt.\n") + kCommaHint +
+    describe(controls.perioden, QStringLiteral("Anzahl der Perioden, die das Kurvendiagramm zeigt.\n") + commaHint() +
                              QStringLiteral(", z. B. 1, 2 oder 0,5.\nGilt für „Zeichne!“ und die Animation."));
-    describe(controls.phaseein, QStringLiteral("Phase der Spannung im Moment des Einschaltens in Grad.\n") + kCommaHint +
+    describe(controls.phaseein, QStringLiteral("Phase der Spannung im Moment des Einschaltens in Grad.\n") + commaHint() +
                              QStringLiteral(", z. B. 0, 90 oder 45,5.\n"
                                             "Nur im Modus „Im Moment des Einschaltens“ verfügbar."));
     describe(controls.Text1, QStringLiteral("Delay: Pause zwischen zwei Schritten der Animation in Millisekunden (ms), "

@@ -4,8 +4,8 @@
 #include "TestSupport.h"
 
 #include "animation/AnimationControl.h"
-#include "ui/ColourButton.h"
 #include "controls/Curves.h"
+#include "ui/ColourButton.h"
 #include "ui/DrawingSurface.h"
 #include "ui/LineElement.h"
 #include "ui/ShapeElement.h"
