@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <limits>
+
 using namespace plot;
 using circuit::CalcError;
 using namespace circuit::checked;
@@ -85,6 +87,10 @@ void WaveformPlotter::switchOnPlot()
     NumberInput periods(controls_.perioden), phase0(controls_.phaseein), f(controls_.f), r(controls_.r),
         capacitance(controls_.c);
     NumberInput uPeak(controls_.udach), iPeak(controls_.idach), phi(controls_.phi);
+    // Î also chooses the integration's step; read for that alone it fails nothing (NaN where it
+    // is not a number: the exact step), the current's points still need it where they are drawn.
+    const double iPeakForStep =
+        optionalNumber(controls_.idach->text()).value_or(std::numeric_limits<double>::quiet_NaN());
     const CurveControls voltage = curveOf(controls_, Curve::AppliedVoltage);
     const CurveControls current = curveOf(controls_, Curve::Current);
     const CurveControls power = curveOf(controls_, Curve::Power);
@@ -97,7 +103,7 @@ void WaveformPlotter::switchOnPlot()
         sinus = sourceSine(phase0(), periods(), n);
         if (voltage.check->isChecked())
             controls_.Picture1->pset(x, toSingle(voltageY(sinus)), voltage.colour->backColour().rgb());
-        ladung = chargeAtStep(ladung, strom, {phase0(), periods(), f(), r(), capacitance(), uPeak()}, n);
+        ladung = chargeAtStep(ladung, strom, {phase0(), periods(), f(), r(), capacitance(), uPeak(), iPeakForStep}, n);
         strom = nextCurrent(uPeak(), sinus, ladung, capacitance(), r());
         if (current.check->isChecked())
             controls_.Picture1->pset(x, toSingle(currentY(strom, iPeak())), current.colour->backColour().rgb());

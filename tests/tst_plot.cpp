@@ -340,7 +340,7 @@ void PlotTest::switchOnPlotFollowsTheClosedForm_data()
     QTest::newRow("R 100, C 0,01 µF") << "100" << "0,00000001" << "1" << "0";
     QTest::newRow("R 100, C 0,1 µF, P 10") << "100" << "0,0000001" << "10" << "0";
     QTest::newRow("R 100, C 1 nF: a current of µA") << "100" << "0,000000001" << "1" << "0";
-    // Just below: the forward step as ever.
+    // Just below R·C, where the forward step strayed by rows.
     QTest::newRow("R 3, C 1,35 µF: step just below R·C") << "3" << "0,00000135" << "1" << "0";
 }
 

@@ -8,6 +8,7 @@
 #include "plot/TimeAxis.h"
 
 #include <cmath>
+#include <limits>
 
 namespace plot {
 
@@ -106,7 +107,9 @@ ValueTable switchOnValues(const SwitchOnInputs& in, bool voltage, bool current, 
                 row.push_back(mul(need(in.uPeak), sinus));
             }
             ladung = chargeAtStep(ladung, strom,
-                                  {need(in.phase0), need(in.periods), need(in.f), need(in.r), need(in.c), need(in.uPeak)}, n);
+                                  {need(in.phase0), need(in.periods), need(in.f), need(in.r), need(in.c), need(in.uPeak),
+                                   in.iPeak.value_or(std::numeric_limits<double>::quiet_NaN())},
+                                  n);
             strom = nextCurrent(need(in.uPeak), sinus, ladung, need(in.c), need(in.r));
             if (current) {
                 (void)currentY(strom, need(in.iPeak));
