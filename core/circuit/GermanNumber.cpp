@@ -87,20 +87,27 @@ std::optional<double> parse(std::basic_string_view<Char> text)
 std::optional<double> parseGermanNumber(std::string_view text) { return parse(text); }
 std::optional<double> parseGermanNumber(std::u16string_view text) { return parse(text); }
 
-std::string formatGermanNumber(double value)
+std::string formatGermanNumber(double value) { return formatGermanNumber(value, 15); }
+
+std::string formatGermanNumber(double value, int significantDigits)
 {
     if (value == 0.0)
         return "0";
-    // The top doubles would round up to 1,79769313486232E+308, a text beyond the double
-    // range that no reader could take back; they are written with the largest 15-digit
-    // mantissa that still reads as a double.
-    constexpr double largestWritable = 1.79769313486231e308;
-    if (std::fabs(value) > largestWritable && std::isfinite(value))
-        return value < 0.0 ? "-1,79769313486231E+308" : "1,79769313486231E+308";
     // The shortest of fixed and exponent form, as printf's %.15G writes it, but
     // independent of the C locale that Qt sets from the environment.
     char buffer[40];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer - 1, value, std::chars_format::general, significantDigits);
+    *written.ptr = '\0';
+    // The top doubles may round up to a text beyond the double range that no reader could
+    // take back (1,79769313486232E+308); they are written with as many leading digits of the
+    // largest double, the largest such mantissa that still reads as a double.
+    bool outOfRange = false;
+    if (std::fabs(value) > 1e308 && std::isinf(parseCLocale(buffer, outOfRange))) {
+        const std::string_view largest = "1,7976931348623157";
+        return (value < 0.0 ? "-" : "") + std::string(largest.substr(0, significantDigits == 1 ? 1 : significantDigits + 1)) +
+               "E+308";
+    }
     std::string text(buffer, written.ptr);
     for (char& ch : text) {
         if (ch == '.')
