@@ -104,9 +104,9 @@ std::string formatGermanNumber(double value, int significantDigits)
     // largest double, the largest such mantissa that still reads as a double.
     bool outOfRange = false;
     if (std::fabs(value) > 1e308 && std::isinf(parseCLocale(buffer, outOfRange))) {
-        const std::string_view largest = "1,7976931348623157";
-        return (value < 0.0 ? "-" : "") + std::string(largest.substr(0, significantDigits == 1 ? 1 : significantDigits + 1)) +
-               "E+308";
+        const std::string largest = "1,7976931348623157";
+        const std::size_t length = significantDigits == 1 ? 1 : std::size_t(significantDigits) + 1;
+        return (value < 0.0 ? "-" : "") + largest.substr(0, length) + "E+308";
     }
     std::string text(buffer, written.ptr);
     for (char& ch : text) {

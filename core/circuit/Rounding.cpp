@@ -3,7 +3,6 @@
 
 #include "circuit/GermanNumber.h"
 
-#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>

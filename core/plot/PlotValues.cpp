@@ -106,10 +106,11 @@ ValueTable switchOnValues(const SwitchOnInputs& in, bool voltage, bool current, 
                 // The plot draws the voltage at a fixed height; its value is Û · sin.
                 row.push_back(mul(need(in.uPeak), sinus));
             }
-            ladung = chargeAtStep(ladung, strom,
-                                  {need(in.phase0), need(in.periods), need(in.f), need(in.r), need(in.c), need(in.uPeak),
-                                   in.iPeak.value_or(std::numeric_limits<double>::quiet_NaN())},
-                                  n);
+            // Î only chooses the step here; the current's value needs it below.
+            const double iPeakForStep = in.iPeak.value_or(std::numeric_limits<double>::quiet_NaN());
+            ladung = chargeAtStep(
+                ladung, strom,
+                {need(in.phase0), need(in.periods), need(in.f), need(in.r), need(in.c), need(in.uPeak), iPeakForStep}, n);
             strom = nextCurrent(need(in.uPeak), sinus, ladung, need(in.c), need(in.r));
             if (current) {
                 (void)currentY(strom, need(in.iPeak));

@@ -169,7 +169,8 @@ TEST_CASE(exactStepWhereTheForwardStepHeld)
     const Run run = integrate(k);
     const SwitchOnClosedForm closed{kUPeak, r, c, kF, 1, 90};
     for (int n = 1; n <= 5000; n += 499)
-        VERIFY2(std::abs(run.currents[std::size_t(n - 1)] - closed.currentAtStep(n)) <= row, "step " + std::to_string(n));
+        VERIFY2(std::abs(run.currents[std::size_t(n - 1)] - closed.currentAtStep(n)) <= row,
+                "step " + std::to_string(n));
 }
 
 TEST_DATA(followsTheClosedForm)
