@@ -241,7 +241,7 @@ private:
             QStringLiteral("1e309"), QStringLiteral("-1E308"), QStringLiteral("1E300"), QStringLiteral("-1E300"),
             QStringLiteral("1E-300"), QStringLiteral("-1E-300"), QStringLiteral("4,9E-324"),
             QStringLiteral("1E-400"), QStringLiteral("1E38"), QStringLiteral("3,5E38"), QStringLiteral("1E-38"),
-            QStringLiteral("1E40"), QStringLiteral("1E31"), QStringLiteral("1E320"), // currents below 1E-30 A
+            QStringLiteral("1E40"), QStringLiteral("1E31"), QStringLiteral("1,7E308"), // currents below 1E-30 A
             QStringLiteral("99999999999999999999"), QStringLiteral("123456789012345678"),
             QStringLiteral("2147483647"), QStringLiteral("2147483648"), QStringLiteral("32767"),
             QStringLiteral("32768"), QStringLiteral("65536"), QStringLiteral("-32768"), QStringLiteral("4999"),
