@@ -4,7 +4,7 @@
 #include "animation/AnimationStepper.h"
 #include "animation/TimerDelay.h"
 #include "circuit/Rounding.h"
-#include "ui/ControlValues.h"
+#include "controls/ControlValues.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
 #include "ui/Slider.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "plot/TimeAxis.h"
-#include "ui/Controls.h"
+#include "controls/Controls.h"
 
 #include <QtGlobal>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/Controls.h"
-#include "ui/Curves.h"
+#include "controls/Controls.h"
+#include "controls/Curves.h"
 
 #include <QColor>
 

@@ -3,19 +3,25 @@
 
 #include "animation/AnimationControl.h"
 #include "animation/AnimationStepper.h"
+#include "ui/Commands.h"
 #include "app/CurveColours.h"
-#include "app/HelpWindow.h"
-#include "app/ResonanceFollower.h"
+#include "help/HelpWindow.h"
+#include "resonance/ResonanceFollower.h"
 #include "app/Schematic.h"
+#include "app/InputTint.h"
+#include "app/ResultDetails.h"
 #include "app/ToolTips.h"
 #include "app/WindowLayout.h"
 #include "app/WorksheetCopy.h"
 #include "circuit/ParameterInputs.h"
 #include "circuit/StaticAnalysis.h"
+#include "controls/CircuitInputs.h"
 #include "plot/SwitchOnMode.h"
 #include "plot/WaveformPlotter.h"
 #include "ui/ColourButton.h"
+#include "ui/DrawingSurface.h"
 #include "ui/EnterPressesButton.h"
+#include "ui/GroupFrame.h"
 #include "ui/Slider.h"
 #include "ui/Twips.h"
 #include "ui/WindowFont.h"
@@ -54,12 +60,15 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     plotter_ = std::make_unique<WaveformPlotter>(controls_, *analysis_, *stepper_);
     switchOn_ = std::make_unique<SwitchOnMode>(controls_, [schematic](bool shown) { schematic->setCoilShown(shown); });
     colours_ = std::make_unique<CurveColours>(controls_);
-    copy_ = std::make_unique<WorksheetCopy>(controls_);
+    commands_ = new Commands(this);
+    copy_ = std::make_unique<WorksheetCopy>(controls_, *analysis_, *commands_);
     wireEvents(); // after the initial values, so creating the controls raises no event
     installToolTips(controls_);
-    analysis_->setRunListener([this] { markInputsRead(controls_); });
+    new InputTint(controls_, *analysis_, *inputs_);
+    installResultDetails(controls_, *analysis_);
     installHelpKey(this);
-    resonance_ = std::make_unique<ResonanceFollower>(controls_); // F2: after the handlers, so it follows them
+    resonance_ = std::make_unique<ResonanceFollower>(controls_, *analysis_, *commands_);
+    offerMenus();
     ui::letEnterPressButtons(this);
 }
 
@@ -70,16 +79,24 @@ void Form1::Form_Load() { analysis_->CalcStaticData(); }
 int Form1::takt() const { return animation_->takt(); }
 bool Form1::rechenfehler() const { return analysis_->rechenfehler(); }
 
+// The context menus: the drawing surfaces copy, "Statische Daten" and the schematic open the
+// window "Resonanz und Leistung".
+void Form1::offerMenus()
+{
+    using Group = Commands::Group;
+    commands_->offerMenu(controls_.Picture1, {Group::Copy});
+    commands_->offerMenu(controls_.Picture2, {Group::Copy});
+    commands_->offerMenu(controls_.Frame1, {Group::Windows});
+    commands_->offerMenu(controls_.Frame3, {Group::Windows});
+}
+
 void Form1::wireEvents()
 {
     // Every change of a text raises its change event, typed or set by the program; every
     // change of a check box's value raises its click event, clicked or set.
     ParameterInputs* inputs = inputs_.get();
-    connect(controls_.u, &QLineEdit::textChanged, this, [inputs] { inputs->u_Change(); });
-    connect(controls_.f, &QLineEdit::textChanged, this, [inputs] { inputs->f_Change(); });
-    connect(controls_.r, &QLineEdit::textChanged, this, [inputs] { inputs->r_Change(); });
-    connect(controls_.l, &QLineEdit::textChanged, this, [inputs] { inputs->l_Change(); });
-    connect(controls_.c, &QLineEdit::textChanged, this, [inputs] { inputs->c_Change(); });
+    for (const CircuitInput& input : circuitInputs()) // u_Change … c_Change
+        connect(controls_.*input.field, &QLineEdit::textChanged, this, [inputs, &input] { inputs->changed(input.input); });
     connect(controls_.Check1, &QCheckBox::toggled, this, [inputs] { inputs->Check1_Click(); });
 
     WaveformPlotter* plotter = plotter_.get();

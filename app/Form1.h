@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/Controls.h"
+#include "controls/Controls.h"
 
 #include <QWidget>
 
@@ -9,6 +9,7 @@
 
 class AnimationControl;
 class AnimationStepper;
+class Commands;
 class CurveColours;
 class ParameterInputs;
 class ResonanceFollower;
@@ -35,16 +36,20 @@ public:
 
     const Controls& controls() const { return controls_; }
     StaticAnalysis& staticAnalysis() { return *analysis_; }
+    const StaticAnalysis& staticAnalysis() const { return *analysis_; }
     AnimationStepper& animationStepper() { return *stepper_; }
     AnimationControl& animationControl() { return *animation_; }
     WaveformPlotter& plotter() { return *plotter_; }
     WorksheetCopy& worksheetCopy() { return *copy_; }
     Schematic& schematic() { return *schematic_; }
+    Commands& commands() { return *commands_; }
 
 private:
     void wireEvents();
+    void offerMenus();
 
     Controls controls_;
+    Commands* commands_ = nullptr; // a child of the window
     std::unique_ptr<AnimationStepper> stepper_;
     std::unique_ptr<AnimationControl> animation_;
     std::unique_ptr<StaticAnalysis> analysis_;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/Controls.h"
+#include "controls/Controls.h"
 
 // The drawn circuit inside the group "Schaltplan", and the one place that knows which of its
 // wires draw the capacitor and the coil.

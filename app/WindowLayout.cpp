@@ -3,9 +3,10 @@
 #include "app/WindowLayout.h"
 #include "app/Schematic.h"
 #include "app/Version.h"
+#include "controls/CircuitInputs.h"
 
 #include "ui/ColourButton.h"
-#include "ui/Curves.h"
+#include "controls/Curves.h"
 #include "ui/DrawingSurface.h"
 #include "ui/FrameCaptionStyle.h"
 #include "ui/GroupFrame.h"
@@ -294,11 +295,8 @@ void setFocusOrder(const Controls& controls)
 void nameForScreenReaders(const Controls& controls)
 {
     auto name = [](QWidget* widget, const QString& name) { widget->setAccessibleName(name); };
-    name(controls.r, QStringLiteral("Widerstand R in Ohm"));
-    name(controls.c, QStringLiteral("Kapazität C in Farad"));
-    name(controls.l, QStringLiteral("Induktivität L in Henry"));
-    name(controls.u, QStringLiteral("Spannung U der Quelle in Volt"));
-    name(controls.f, QStringLiteral("Frequenz f in Hertz"));
+    for (const CircuitInput& input : circuitInputs())
+        name(controls.*input.field, input.accessibleName);
     name(controls.Check1, QStringLiteral("Kondensator eingebaut"));
     name(controls.perioden, QStringLiteral("Anzahl der Perioden"));
     name(controls.phaseein, QStringLiteral("Phase im Moment des Einschaltens in Grad"));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/Controls.h"
+#include "controls/Controls.h"
 
 // Creates every control of the window in its initial state, before any event is wired.
 Controls buildControls(QWidget* form);

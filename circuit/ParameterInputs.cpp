@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit/ParameterInputs.h"
 
-#include "circuit/Acceptance.h"
 #include "circuit/StaticAnalysis.h"
-#include "ui/ControlValues.h"
+#include "controls/CircuitInputs.h"
+#include "controls/ControlValues.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -14,18 +14,15 @@ ParameterInputs::ParameterInputs(const Controls& controls, StaticAnalysis& analy
 {
 }
 
-void ParameterInputs::recomputeIf(bool (*accepts)(std::u16string_view), const QLineEdit* field)
+void ParameterInputs::changed(circuit::Input input)
 {
-    const QString text = field->text();
-    if (accepts(utf16View(text)))
+    const CircuitInput& row = circuitInput(input);
+    const QString text = (controls_.*row.field)->text();
+    const bool taken = row.accepts(utf16View(text));
+    if (taken)
         analysis_.CalcStaticData();
+    emit edited(input, taken);
 }
-
-void ParameterInputs::u_Change() { recomputeIf(circuit::acceptsWholeNonZero, controls_.u); }
-void ParameterInputs::f_Change() { recomputeIf(circuit::acceptsWholeNonZero, controls_.f); }
-void ParameterInputs::r_Change() { recomputeIf(circuit::acceptsWholeNonZero, controls_.r); }
-void ParameterInputs::l_Change() { recomputeIf(circuit::acceptsInductance, controls_.l); }
-void ParameterInputs::c_Change() { recomputeIf(circuit::acceptsCapacitance, controls_.c); }
 
 void ParameterInputs::Check1_Click()
 {

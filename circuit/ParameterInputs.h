@@ -1,30 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/Controls.h"
+#include "circuit/CircuitValues.h"
+#include "controls/Controls.h"
+
+#include <QObject>
 
 #include <functional>
-#include <string_view>
 
 class StaticAnalysis;
 
 // The circuit inputs: each change of a field's text recomputes when the text is worth it,
 // and the capacitor box builds the capacitor in or out and always recomputes.
-class ParameterInputs {
+class ParameterInputs : public QObject {
+    Q_OBJECT
 public:
     // `showCapacitor` draws the capacitor in the schematic, or the wire that bridges it.
     ParameterInputs(const Controls& controls, StaticAnalysis& analysis, std::function<void(bool)> showCapacitor);
 
-    void u_Change();
-    void f_Change();
-    void r_Change();
-    void l_Change();
-    void c_Change();
+    // The change handler of an input: recomputes when its rule takes the new text.
+    void changed(circuit::Input input);
+    void u_Change() { changed(circuit::Input::U); }
+    void f_Change() { changed(circuit::Input::F); }
+    void r_Change() { changed(circuit::Input::R); }
+    void l_Change() { changed(circuit::Input::L); }
+    void c_Change() { changed(circuit::Input::C); }
     void Check1_Click();
 
-private:
-    void recomputeIf(bool (*accepts)(std::u16string_view), const QLineEdit* field);
+signals:
+    // After a change handler has run: whether it took the text (and so recomputed).
+    void edited(circuit::Input input, bool taken);
 
+private:
     const Controls& controls_;
     StaticAnalysis& analysis_;
     std::function<void(bool)> showCapacitor_;

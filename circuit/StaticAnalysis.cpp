@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit/StaticAnalysis.h"
 
-#include "ui/ControlValues.h"
-#include "circuit/AcFormulas.h"
+#include "controls/ControlValues.h"
+#include "circuit/CircuitFormulas.h"
 #include "circuit/CalcError.h"
 #include "circuit/CheckedMath.h"
 #include "circuit/Rounding.h"
@@ -24,8 +24,8 @@ StaticAnalysis::StaticAnalysis(const Controls& controls, std::function<void()> a
 
 void StaticAnalysis::CalcStaticData()
 {
-    if (runListener_)
-        runListener_();
+    lastRead_ = textsOf(controls_);
+    emit inputsRead(lastRead_);
     try {
         computeAndWrite();
     } catch (const CalcError&) {
@@ -43,23 +43,23 @@ void StaticAnalysis::CalcStaticData()
 // Each caption is written as soon as its value is known; an error leaves the later ones.
 void StaticAnalysis::computeAndWrite()
 {
+    using circuit::Input;
+    const CircuitTexts& in = lastRead_;
     const double sqrt2 = std::sqrt(2.0);
-    const QString uText = controls_.u->text();
-    controls_.ueff->setText(uText);
-    const double u = requiredNumber(uText);
+    controls_.ueff->setText(in[Input::U]);
+    const double u = requiredNumber(in[Input::U]);
     controls_.udach->setText(textOf(mul(u, sqrt2)));
 
-    if (controls_.Check1->isChecked()) {
-        const double x =
-            reactance(requiredNumber(controls_.f), requiredNumber(controls_.l), requiredNumber(controls_.c));
-        const double r = requiredNumber(controls_.r);
+    if (in.capacitorIn) {
+        const double x = reactance(requiredNumber(in[Input::F]), requiredNumber(in[Input::L]), requiredNumber(in[Input::C]));
+        const double r = requiredNumber(in[Input::R]);
         controls_.phi->setText(textOf(roundHalfEven(phaseDegrees(x, r), 4)));
         controls_.z->setText(textOf(roundHalfEven(impedance(r, x), 4)));
     } else {
-        const double f = requiredNumber(controls_.f);
-        const double r = requiredNumber(controls_.r);
-        const double l = requiredNumber(controls_.l);
-        const double xl = coilReactance(f, l);
+        const double f = requiredNumber(in[Input::F]);
+        const double r = requiredNumber(in[Input::R]);
+        const double l = requiredNumber(in[Input::L]);
+        const double xl = inductiveReactance(f, l);
         if (r != 0.0) {
             controls_.phi->setText(textOf(phaseDegrees(xl, r)));
         } else if (xl != 0.0) {
@@ -67,7 +67,7 @@ void StaticAnalysis::computeAndWrite()
             // earlier circuit. With ω·L = 0 as well, Z is 0 and the run fails below.
             controls_.phi->setText(textOf(xl > 0.0 ? 90.0 : -90.0));
         }
-        controls_.z->setText(textOf(roundHalfEven(impedanceWithoutCapacitor(f, r, l), 4)));
+        controls_.z->setText(textOf(roundHalfEven(impedance(r, xl), 4)));
     }
 
     const double zc = requiredNumber(controls_.z);

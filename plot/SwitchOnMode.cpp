@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/SwitchOnMode.h"
 
-#include "ui/ControlValues.h"
+#include "controls/ControlValues.h"
 #include "ui/Dialogs.h"
 
 #include <QCheckBox>

@@ -5,7 +5,7 @@
 
 #include "animation/AnimationControl.h"
 #include "ui/ColourButton.h"
-#include "ui/Curves.h"
+#include "controls/Curves.h"
 #include "ui/DrawingSurface.h"
 #include "ui/LineElement.h"
 #include "ui/ShapeElement.h"

@@ -4,7 +4,7 @@
 // and the tint of an input whose text the program has not taken.
 #include "TestSupport.h"
 
-#include "app/HelpWindow.h"
+#include "help/HelpWindow.h"
 #include "ui/ColourButton.h"
 #include "ui/DrawingSurface.h"
 #include "ui/InputState.h"
@@ -90,11 +90,11 @@ private slots:
         QTest::newRow("u") << "u" << "Volt";
         QTest::newRow("f") << "f" << "Hertz";
         QTest::newRow("r") << "r" << "Werte unter 1 werden nicht übernommen";
-        QTest::newRow("l") << "l" << "0,1 Hy = 100 mH";
+        QTest::newRow("l") << "l" << "0,1 H = 100 mH";
         QTest::newRow("c") << "c" << "0,00001 F = 10 µF";
         QTest::newRow("perioden") << "perioden" << "Dezimalkomma";
         QTest::newRow("phaseein") << "phaseein" << "Grad";
-        QTest::newRow("Text1") << "Text1" << "Millisekunden";
+        QTest::newRow("Text1") << "Text1" << "5 oder weniger ändert die Pause nicht";
         QTest::newRow("Slider1") << "Slider1" << "5 bis 500 ms";
         QTest::newRow("Check1") << "Check1" << "Kondensator";
         QTest::newRow("Check2") << "Check2" << "Angelegte Spannung";
@@ -106,7 +106,7 @@ private slots:
         QTest::newRow("Check8") << "Check8" << "Spule wird dafür ausgebaut";
         QTest::newRow("Check9") << "Check9" << "während des Zeichnens";
         QTest::newRow("Check10") << "Check10" << "4999 Schritten";
-        QTest::newRow("Check11") << "Check11" << "Zeiger";
+        QTest::newRow("Check11") << "Check11" << "Mit Haken rückt jede übernommene Eingabe die Zeiger um einen Schritt weiter";
         QTest::newRow("Command1") << "Command1" << "Perioden";
         QTest::newRow("Command2") << "Command2" << "Farbe der Kurve „Angelegte Spannung“";
         QTest::newRow("Command3") << "Command3" << "Farbe der Kurve „Strom“";
@@ -114,7 +114,7 @@ private slots:
         QTest::newRow("Command5") << "Command5" << "Farbe der Kurve „Spannung an R“";
         QTest::newRow("Command6") << "Command6" << "Farbe der Kurve „Spannung an C“";
         QTest::newRow("Command7") << "Command7" << "Farbe der Kurve „Spannung an L“";
-        QTest::newRow("Command8") << "Command8" << "löscht Kurvendiagramm und Zeigerdiagramm";
+        QTest::newRow("Command8") << "Command8" << "löscht die gezeichneten Kurven.\nAchsen, Zeiger und Kreis bleiben";
         QTest::newRow("Picture1") << "Picture1" << "positive Leistung liegt unter der Achse";
         QTest::newRow("Picture2") << "Picture2" << "auf Û bezogen";
     }
@@ -153,7 +153,8 @@ private slots:
         QTest::newRow("L at start-up") << "l" << "" << "Jetzt: L = 100 mH";
         QTest::newRow("L typed") << "l" << "0,25" << "Jetzt: L = 250 mH";
         QTest::newRow("L zero") << "l" << "0" << "Jetzt: L = 0 mH";
-        QTest::newRow("L erased") << "l" << "\b" << "Jetzt: leer";
+        QTest::newRow("L erased") << "l" << "\b" << "Im Feld: leer, noch nicht übernommen.\nDie Ergebnisse rechnen mit L = 100 mH.";
+        QTest::newRow("C waiting at 0") << "c" << "0" << "Im Feld: C = 0 µF, noch nicht übernommen.\nDie Ergebnisse rechnen mit C = 10 µF.";
     }
 
     void capacitanceAndInductanceShowTheirValue()
@@ -189,7 +190,7 @@ private slots:
         QTest::newRow("no coil") << "5" << "1000" << "1000" << "0" << "1E-7" << true;
     }
 
-    // Every derived value equals the textbook formula applied to the captions as shown.
+    // Every derived value equals the textbook formula applied to the inputs the results are of.
     void resultsShowDerivedQuantities()
     {
         QFETCH(QString, u);
@@ -209,24 +210,23 @@ private slots:
             w.controls.c->setText(c); // typed key by key, its first "0" would be a capacitor of 0 F
         QVERIFY2(dialogs.messages.empty(), qPrintable(dialogs.texts().join(u'\n')));
 
-        using std::numbers::pi;
-        const double F = german(f), L = german(l), C = german(c);
-        const double U = german(w.controls.ueff->text()), I = german(w.controls.ieff->text());
-        const double phi = german(w.controls.phi->text()) * pi / 180;
+        // The textbook formulas on the inputs, with the program's pi.
+        const double pi = 3.141592654;
+        const double U = german(u), F = german(f), R = german(r), L = german(l), C = german(c);
+        const double X = 2 * pi * F * L - (capacitor ? 1 / (2 * pi * F * C) : 0.0);
+        const double Z = std::hypot(R, X), I = U / Z;
         for (QLabel* result : {w.controls.ueff, w.controls.ieff, w.controls.z, w.controls.phi, w.controls.udach, w.controls.idach}) {
             const QString tip = shownToolTip(result);
             QVERIFY2(tip.startsWith(accessibleDescription(result).section(u'\n', 0, 0) + u'\n'), qPrintable(tip));
             QVERIFY2(tip.section(u'\n', 0, 0).contains(result->text()), qPrintable(tip));
             QCOMPARE(accessibleDescription(result), tip);
             QVERIFY2(withinFiveDigits(derivedValue(tip, QStringLiteral("X_L = ω·L")), 2 * pi * F * L), qPrintable(tip));
-            QVERIFY2(withinFiveDigits(derivedValue(tip, QStringLiteral("cos φ")), std::cos(phi)), qPrintable(tip));
-            QVERIFY2(withinFiveDigits(derivedValue(tip, QStringLiteral("P = Ueff·Ieff·cos φ")), U * I * std::cos(phi)),
-                     qPrintable(tip));
-            QVERIFY2(withinFiveDigits(derivedValue(tip, QStringLiteral("Q = Ueff·Ieff·sin φ")), U * I * std::sin(phi)),
-                     qPrintable(tip));
-            QVERIFY2(withinFiveDigits(derivedValue(tip, QStringLiteral("S = Ueff·Ieff")), U * I), qPrintable(tip));
+            QVERIFY2(withinFiveDigits(derivedValue(tip, QStringLiteral("cos φ = R/Z")), R / Z), qPrintable(tip));
+            QVERIFY2(withinFiveDigits(derivedValue(tip, QStringLiteral("P = I²·R")), I * I * R), qPrintable(tip));
+            QVERIFY2(withinFiveDigits(derivedValue(tip, QStringLiteral("Q = I²·X")), I * I * X), qPrintable(tip));
+            QVERIFY2(withinFiveDigits(derivedValue(tip, QStringLiteral("S = I²·Z")), I * I * Z), qPrintable(tip));
             const double xc = derivedValue(tip, QStringLiteral("X_C = 1/(ω·C)"));
-            const double f0 = derivedValue(tip, QStringLiteral("f₀ = 1/(2π·√(L·C))"));
+            const double f0 = derivedValue(tip, QStringLiteral("f₀ = 1/(2π·√L·√C)"));
             if (capacitor) {
                 QVERIFY2(withinFiveDigits(xc, 1 / (2 * pi * F * C)), qPrintable(tip));
             } else {
@@ -269,7 +269,9 @@ private slots:
         QVERIFY(w.controls.r->text() == QStringLiteral("100")); // F1 typed nothing
         const QString guide = help->browser()->toPlainText();
         for (const char* topic : {"Dezimalkomma", "unter 1", "auf Û bezogen", "Loop", "Delay",
-                                  "Im Moment des Einschaltens", "Spule wird ausgebaut", "unter der Achse"})
+                                  "Im Moment des Einschaltens", "Spule wird ausgebaut", "unter der Achse",
+                                  "eilt der Strom der Spannung voraus", "H (Henry", "beginnt bei null",
+                                  "τ = R·C", "Stromstoß Û/R"})
             QVERIFY2(guide.contains(QString::fromUtf8(topic)), topic);
         QVERIFY(soundsGerman(guide));
         QVERIFY(help->windowTitle().contains(QStringLiteral("Hilfe")));

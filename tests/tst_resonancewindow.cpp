@@ -4,12 +4,12 @@
 // circuit without a message box, the chart's markers, the triangles and copying.
 #include "TestSupport.h"
 
-#include "ui/ControlValues.h"
-#include "app/HelpWindow.h"
-#include "app/ResonanceWindow.h"
+#include "controls/ControlValues.h"
+#include "help/HelpWindow.h"
+#include "resonance/ResonanceWindow.h"
 #include "circuit/GermanNumber.h"
 #include "ui/GroupFrame.h"
-#include "ui/ResonanceChart.h"
+#include "resonance/ResonanceChart.h"
 #include "ui/TriangleView.h"
 
 #include <QAction>
@@ -64,7 +64,7 @@ struct ResonanceTestWindow : LoadedWindow {
         auto* label = resonance()->findChild<QLabel*>(QStringLiteral("resonanceNotes"));
         return label->isVisibleTo(resonance()) ? label->text() : QString();
     }
-    ui::ResonanceChart* chart() const { return resonance()->findChild<ui::ResonanceChart*>(); }
+    ResonanceChart* chart() const { return resonance()->findChild<ResonanceChart*>(); }
 };
 
 // Edits "field=text" by typing; "Check1=0/1" and "Check8=0/1" set the boxes.
@@ -106,6 +106,7 @@ QStringList chooseFromContextMenu(QWidget* widget, QPoint at, const QString& ent
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
     QApplication::sendEvent(widget, &event);
+    QCoreApplication::processEvents(); // the menu is a popup: its entry is chosen from the event loop
     return seen;
 }
 
@@ -330,8 +331,10 @@ void ResonanceWindowTest::soundInEveryCase_data()
     QTest::newRow("C 0 (read at an edit of l)") << QStringList{"c=0", "l=0,2"} << "C = 0" << false;
     QTest::newRow("huge f") << QStringList{"f=1E300"} << "nicht berechnen" << false;
     QTest::newRow("huge U") << QStringList{"u=1E308"} << "" << false;
-    QTest::newRow("huge L and C") << QStringList{"l=1E200", "c=1E200"} << "Zahlenbereich" << false;
-    QTest::newRow("tiny L and C") << QStringList{"l=1E-300", "c=1E-300"} << "Zahlenbereich" << false;
+    // f₀ exists; the current at 50 Hz leaves the double range.
+    QTest::newRow("huge L and C") << QStringList{"l=1E200", "c=1E200"} << "nicht berechnen" << false;
+    QTest::newRow("tiny L and C") << QStringList{"l=1E-300", "c=1E-300"} << "nicht berechnen" << false;
+    QTest::newRow("f0 beyond the double range") << QStringList{"l=1E-320", "c=1E-320"} << "Zahlenbereich" << false;
     QTest::newRow("letters in l") << QStringList{"l=abc"} << "L = „abc“ ist keine Zahl" << true;
     QTest::newRow("letters in c") << QStringList{"c=x"} << "C = „x“ ist keine Zahl" << true;
     QTest::newRow("letters in u, then an edit of r") << QStringList{"u=x", "r=200"} << "U = „x“ ist keine Zahl" << true;
@@ -391,7 +394,7 @@ void ResonanceWindowTest::markersAndBand()
     DialogRecorder dialogs;
     ResonanceTestWindow w;
     w.open();
-    ui::ResonanceChart* chart = w.chart();
+    ResonanceChart* chart = w.chart();
     const auto present = chart->presentMarker()->points();
     QCOMPARE(present.size(), 2);
     QCOMPARE(present[0].x(), 50.0);
@@ -450,7 +453,7 @@ void ResonanceWindowTest::trianglesAreDrawnToScale()
     struct Case {
         const char* name;
         double horizontal, vertical;
-    } cases[] = {{"impedanceTriangle", resistance, *r.x}, {"powerTriangle", *r.p, *r.q}};
+    } cases[] = {{"impedanceTriangle", resistance, *r.present.x}, {"powerTriangle", *r.present.p, *r.present.q}};
     for (const Case& expected : cases) {
         auto* view = w.resonance()->findChild<ui::TriangleView*>(expected.name);
         const QPolygonF corners = view->drawnCorners();
@@ -472,7 +475,7 @@ void ResonanceWindowTest::copiedValuesParseBack()
     ResonanceTestWindow w;
     ResonanceWindow* window = w.open();
     QApplication::clipboard()->clear();
-    ui::ResonanceChart* chart = w.chart();
+    ResonanceChart* chart = w.chart();
     const QStringList entries = chooseFromContextMenu(chart, chart->rect().center(), QStringLiteral("Werte kopieren (f, I, φ)"));
     QVERIFY2(entries.contains(QStringLiteral("Bild kopieren")), qPrintable(entries.join(u'|')));
     const QStringList lines = QApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);

@@ -12,11 +12,13 @@
 
 #include "TestSupport.h"
 
-#include "app/HelpWindow.h"
-#include "app/ResonanceWindow.h"
+#include "circuit/StaticAnalysis.h"
+
+#include "help/HelpWindow.h"
+#include "resonance/ResonanceWindow.h"
 #include "circuit/InputWait.h"
 #include "circuit/Rounding.h"
-#include "ui/ControlValues.h"
+#include "controls/ControlValues.h"
 #include "ui/ColourButton.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
@@ -808,7 +810,9 @@ private:
     // as many numbers with a decimal comma as the header has columns.
     QString copiedValuesFault(const QString& text) const
     {
-        if (!text.startsWith(QStringLiteral(u"Größe\tWert\tEinheit\nU\t") + controls.u->text() + u'\t'))
+        // The circuit the results are of: the inputs the analysis last read.
+        const QString u = form_.staticAnalysis().lastRead()[circuit::Input::U];
+        if (!text.startsWith(QStringLiteral(u"Größe\tWert\tEinheit\nU\t") + u + u'\t'))
             return QStringLiteral("the copied values begin %1").arg(quoted(text.left(40)));
         const qsizetype table = text.indexOf(QStringLiteral("\n\nSchritt\t"));
         if (table < 0)

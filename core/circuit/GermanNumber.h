@@ -20,8 +20,10 @@ std::optional<double> parseGermanNumber(std::u16string_view text);
 // magnitudes. Negative zero is written "0". Every text written reads back as a double; the
 // few doubles above 1,79769313486231E+308 are written as that.
 std::string formatGermanNumber(double value);
-// The same with at most `significantDigits` (1 to 15) significant digits, the double's exact
-// binary value rounded to them, an exact tie to the even digit.
-std::string formatGermanNumber(double value, int significantDigits);
+
+// A value rounded to `digits` (1 to 15) significant digits at every magnitude, an exact tie to
+// the even digit, then written as above: "318,31", "3,1831E+157", "1,2346E-05"; exactly
+// zero is "0".
+std::string significantText(double value, int digits);
 
 } // namespace circuit

@@ -46,7 +46,7 @@ std::string currentCaption(double value)
     // significant digits from 1 mA up.
     if (std::fabs(value) >= 0.001)
         return formatGermanNumber(roundHalfEven(value, 5));
-    return formatGermanNumber(value, 3);
+    return significantText(value, 3);
 }
 
 double roundWholeHalfEven(double value)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/SwitchOnIntegration.h"
 
-#include "circuit/AcFormulas.h"
+#include "circuit/CircuitFormulas.h"
 #include "circuit/CheckedMath.h"
 #include "plot/TimeAxis.h"
 

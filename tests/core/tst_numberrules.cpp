@@ -334,8 +334,6 @@ TEST_CASE(writesTheLargestDoublesReadably)
     COMPARE(formatGermanNumber(-DBL_MAX), std::string("-1,79769313486231E+308"));
     COMPARE(formatGermanNumber(kLargestWritable), std::string("1,79769313486231E+308"));
     COMPARE(formatGermanNumber(1.7976931348623e308), std::string("1,7976931348623E+308"));
-    COMPARE(formatGermanNumber(DBL_MAX, 3), std::string("1,79E+308"));
-    COMPARE(formatGermanNumber(-DBL_MAX, 1), std::string("-1E+308"));
 }
 
 // Texts of at most 15 significant digits in the fixed range read and write back to exactly

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/ResonanceChart.h"
+#include "resonance/ResonanceChart.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -11,7 +11,6 @@
 
 #include <algorithm>
 
-namespace ui {
 namespace {
 
 QLineSeries* lineSeries(QChart* chart, const QString& name, const QPen& pen)
@@ -124,4 +123,3 @@ void ResonanceChart::setCurves(const Curves& curves)
     legend(band_, curves.bandName, curves.band.has_value());
 }
 
-} // namespace ui

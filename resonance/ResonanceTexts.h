@@ -6,12 +6,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 
 // The texts of the window "Resonanz und Leistung", by the program's number rules.
-
-// A quantity with five significant digits ("159,15"), or "—" where it does not exist.
-QString quantityText(const std::optional<double>& value);
 
 // What the window says about the circuit besides its numbers: no resonance and why, an
 // unbounded current, values that are not physical. Empty when there is nothing to say.

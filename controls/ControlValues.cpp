@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/ControlValues.h"
+#include "controls/ControlValues.h"
 
 #include "circuit/CalcError.h"
 #include "circuit/GermanNumber.h"
@@ -25,4 +25,19 @@ double requiredNumber(const QString& text)
 double requiredNumber(const QLineEdit* field) { return requiredNumber(field->text()); }
 double requiredNumber(const QLabel* caption) { return requiredNumber(caption->text()); }
 
+circuit::LazyNumber numberIn(const QLineEdit* field)
+{
+    return circuit::LazyNumber([field] { return optionalNumber(field->text()); });
+}
+
+circuit::LazyNumber numberIn(const QLabel* caption)
+{
+    return circuit::LazyNumber([caption] { return optionalNumber(caption->text()); });
+}
+
 QString textOf(double value) { return QString::fromStdString(circuit::formatGermanNumber(value)); }
+
+QString quantityText(const std::optional<double>& value)
+{
+    return value ? QString::fromStdString(circuit::significantText(*value, 5)) : QStringLiteral("—");
+}

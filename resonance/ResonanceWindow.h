@@ -11,8 +11,8 @@ class QAction;
 class QGroupBox;
 class QLabel;
 
-namespace ui {
 class ResonanceChart;
+namespace ui {
 class TriangleView;
 } // namespace ui
 
@@ -53,7 +53,7 @@ private:
     circuit::ResonanceResult result_;
 
     QLabel* notes_;
-    ui::ResonanceChart* chart_;
+    ResonanceChart* chart_;
     QGroupBox* presentGroup_;
     QLabel *f0_, *quality_, *bandwidth_, *band_;
     QLabel *xl_, *xc_, *x_, *z_, *i_, *phi_;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ResonanceWindow.h"
+#include "resonance/ResonanceWindow.h"
 
-#include "app/HelpWindow.h"
-#include "app/ResonanceTexts.h"
-#include "ui/ResonanceChart.h"
+#include "help/HelpWindow.h"
+#include "controls/ControlValues.h"
+#include "resonance/ResonanceTexts.h"
+#include "resonance/ResonanceChart.h"
 #include "ui/TriangleView.h"
 #include "ui/WindowFont.h"
 
@@ -37,7 +38,7 @@ ResonanceWindow::ResonanceWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::
     notes_->setWordWrap(true);
     notes_->setStyleSheet(QStringLiteral("color: #a00000"));
     layout->addWidget(notes_);
-    chart_ = new ui::ResonanceChart(this);
+    chart_ = new ResonanceChart(this);
     chart_->setMinimumHeight(240);
     layout->addWidget(chart_, 3);
 
@@ -158,40 +159,42 @@ void ResonanceWindow::showResult(const circuit::CircuitValues& v, bool switchOnM
 {
     result_ = circuit::analyseResonance(v);
     const ResonanceResult& r = result_;
+    const circuit::Resonance& res = r.resonance;
+    const circuit::CircuitQuantities& at = r.present;
 
     const QStringList notes = resonanceNotes(v, r, switchOnMode);
     notes_->setText(notes.join(u'\n'));
     notes_->setAccessibleName(notes.join(u' '));
     notes_->setVisible(!notes.isEmpty());
 
-    setValue(f0_, r.f0, QStringLiteral("Resonanzfrequenz f0"), QStringLiteral("Hertz"), QStringLiteral("keine"));
-    setValue(quality_, r.quality, QStringLiteral("Güte Q"), {},
-             r.f0 && !r.quality && r.currentUnbounded ? QStringLiteral("unbegrenzt") : QString());
-    setValue(bandwidth_, r.bandwidth, QStringLiteral("Bandbreite B"), QStringLiteral("Hertz"));
-    if (r.bandLow && r.bandHigh) {
-        band_->setText(QStringLiteral("%1 … %2").arg(quantityText(r.bandLow), quantityText(r.bandHigh)));
+    setValue(f0_, res.f0, QStringLiteral("Resonanzfrequenz f0"), QStringLiteral("Hertz"), QStringLiteral("keine"));
+    setValue(quality_, res.quality, QStringLiteral("Güte Q"), {},
+             res.f0 && !res.quality && r.currentUnbounded() ? QStringLiteral("unbegrenzt") : QString());
+    setValue(bandwidth_, res.bandwidth, QStringLiteral("Bandbreite B"), QStringLiteral("Hertz"));
+    if (res.bandLow && res.bandHigh) {
+        band_->setText(QStringLiteral("%1 … %2").arg(quantityText(res.bandLow), quantityText(res.bandHigh)));
         band_->setAccessibleName(QStringLiteral("Halbwertsband von %1 bis %2 Hertz")
-                                     .arg(quantityText(r.bandLow), quantityText(r.bandHigh)));
+                                     .arg(quantityText(res.bandLow), quantityText(res.bandHigh)));
     } else {
         band_->setText(QStringLiteral("—"));
         band_->setAccessibleName(QStringLiteral("Halbwertsband: nicht bestimmt"));
     }
 
     presentGroup_->setTitle(QStringLiteral("Bei f = %1 Hz").arg(quantityText(v.f)));
-    setValue(xl_, r.xl, QStringLiteral("induktiver Blindwiderstand X L"), QStringLiteral("Ohm"));
-    setValue(xc_, r.xc, QStringLiteral("kapazitiver Blindwiderstand X C"), QStringLiteral("Ohm"),
+    setValue(xl_, at.xl, QStringLiteral("induktiver Blindwiderstand X L"), QStringLiteral("Ohm"));
+    setValue(xc_, at.xc, QStringLiteral("kapazitiver Blindwiderstand X C"), QStringLiteral("Ohm"),
              v.capacitorIn ? QString() : QStringLiteral("ausgebaut"));
-    setValue(x_, r.x, QStringLiteral("Blindwiderstand X"), QStringLiteral("Ohm"));
-    setValue(z_, r.z, QStringLiteral("Scheinwiderstand Z"), QStringLiteral("Ohm"));
-    setValue(i_, r.i, QStringLiteral("Strom I"), QStringLiteral("Ampere"),
-             r.currentUnbounded ? QStringLiteral("unbegrenzt") : QString());
-    setValue(phi_, r.phiDegrees, QStringLiteral("Phasenverschiebung phi"), QStringLiteral("Grad"));
-    setValue(p_, r.p, QStringLiteral("Wirkleistung P"), QStringLiteral("Watt"));
-    setValue(q_, r.q, QStringLiteral("Blindleistung Q"), QStringLiteral("Var"));
-    setValue(s_, r.s, QStringLiteral("Scheinleistung S"), QStringLiteral("Voltampere"));
-    setValue(cosPhi_, r.cosPhi, QStringLiteral("Leistungsfaktor cos phi"), {});
+    setValue(x_, at.x, QStringLiteral("Blindwiderstand X"), QStringLiteral("Ohm"));
+    setValue(z_, at.z, QStringLiteral("Scheinwiderstand Z"), QStringLiteral("Ohm"));
+    setValue(i_, at.i, QStringLiteral("Strom I"), QStringLiteral("Ampere"),
+             r.currentUnbounded() ? QStringLiteral("unbegrenzt") : QString());
+    setValue(phi_, at.phiDegrees, QStringLiteral("Phasenverschiebung phi"), QStringLiteral("Grad"));
+    setValue(p_, at.p, QStringLiteral("Wirkleistung P"), QStringLiteral("Watt"));
+    setValue(q_, at.q, QStringLiteral("Blindleistung Q"), QStringLiteral("Var"));
+    setValue(s_, at.s, QStringLiteral("Scheinleistung S"), QStringLiteral("Voltampere"));
+    setValue(cosPhi_, at.cosPhi, QStringLiteral("Leistungsfaktor cos phi"), {});
 
-    ui::ResonanceChart::Curves curves;
+    ResonanceChart::Curves curves;
     for (const auto& point : r.sweep) {
         curves.current.append(QPointF(point.f, point.i));
         curves.phase.append(QPointF(point.f, point.phiDegrees));
@@ -207,29 +210,29 @@ void ResonanceWindow::showResult(const circuit::CircuitValues& v, bool switchOnM
         curves.present = v.f;
         curves.presentName = QStringLiteral("f = %1 Hz").arg(quantityText(v.f));
     }
-    if (r.f0) {
-        curves.resonance = r.f0;
-        curves.resonanceName = QStringLiteral("f₀ = %1 Hz").arg(quantityText(r.f0));
+    if (res.f0) {
+        curves.resonance = res.f0;
+        curves.resonanceName = QStringLiteral("f₀ = %1 Hz").arg(quantityText(res.f0));
     }
-    if (r.bandLow && r.bandHigh && *r.bandHigh > *r.bandLow) {
-        curves.band = std::make_pair(*r.bandLow, *r.bandHigh);
-        curves.bandName = QStringLiteral("Halbwertsband %1 … %2 Hz").arg(quantityText(r.bandLow), quantityText(r.bandHigh));
+    if (res.bandLow && res.bandHigh && *res.bandHigh > *res.bandLow) {
+        curves.band = std::make_pair(*res.bandLow, *res.bandHigh);
+        curves.bandName = QStringLiteral("Halbwertsband %1 … %2 Hz").arg(quantityText(res.bandLow), quantityText(res.bandHigh));
     }
     chart_->setCurves(curves);
 
     // The triangles: R, X, Z and P, Q, S, each with φ.
-    const QString angle = QStringLiteral("φ = %1°").arg(quantityText(r.phiDegrees));
-    if (r.x && r.z && std::isfinite(v.r)) {
+    const QString angle = QStringLiteral("φ = %1°").arg(quantityText(at.phiDegrees));
+    if (at.x && at.z && std::isfinite(v.r)) {
         impedanceTriangle_->setTriangle(ui::TriangleView::Triangle{
-            v.r, *r.x, QStringLiteral("R = %1 Ω").arg(quantityText(v.r)), QStringLiteral("X = %1 Ω").arg(quantityText(r.x)),
-            QStringLiteral("Z = %1 Ω").arg(quantityText(r.z)), angle});
+            v.r, *at.x, QStringLiteral("R = %1 Ω").arg(quantityText(v.r)), QStringLiteral("X = %1 Ω").arg(quantityText(at.x)),
+            QStringLiteral("Z = %1 Ω").arg(quantityText(at.z)), angle});
     } else {
         impedanceTriangle_->setTriangle(std::nullopt);
     }
-    if (r.p && r.q && r.s) {
+    if (at.p && at.q && at.s) {
         powerTriangle_->setTriangle(ui::TriangleView::Triangle{
-            *r.p, *r.q, QStringLiteral("P = %1 W").arg(quantityText(r.p)), QStringLiteral("Q = %1 var").arg(quantityText(r.q)),
-            QStringLiteral("S = %1 VA").arg(quantityText(r.s)), angle});
+            *at.p, *at.q, QStringLiteral("P = %1 W").arg(quantityText(at.p)), QStringLiteral("Q = %1 var").arg(quantityText(at.q)),
+            QStringLiteral("S = %1 VA").arg(quantityText(at.s)), angle});
     } else {
         powerTriangle_->setTriangle(std::nullopt);
     }

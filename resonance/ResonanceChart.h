@@ -13,8 +13,6 @@ class QLineSeries;
 class QLogValueAxis;
 class QValueAxis;
 
-namespace ui {
-
 // The current and the phase against frequency on a logarithmic axis (Qt Charts): the current
 // on the left axis, the phase on the right one, vertical markers at the present frequency
 // and at resonance, and the half-power band shaded.
@@ -50,4 +48,3 @@ private:
     QValueAxis *currentAxis_, *phaseAxis_;
 };
 
-} // namespace ui

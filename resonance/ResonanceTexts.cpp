@@ -1,23 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ResonanceTexts.h"
+#include "resonance/ResonanceTexts.h"
 
-#include "circuit/DerivedQuantities.h"
-#include "ui/ControlValues.h"
+#include "controls/ControlValues.h"
 
 using circuit::ResonanceKind;
-
-QString quantityText(const std::optional<double>& value)
-{
-    if (!value)
-        return QStringLiteral("—");
-    return QString::fromStdString(circuit::derivedText(*value));
-}
 
 QStringList resonanceNotes(const circuit::CircuitValues& values, const circuit::ResonanceResult& result,
                            bool switchOnMode)
 {
     QStringList notes;
-    switch (result.kind) {
+    switch (result.resonance.kind) {
     case ResonanceKind::Resonance:
         break;
     case ResonanceKind::NoCapacitor:
@@ -37,8 +29,8 @@ QStringList resonanceNotes(const circuit::CircuitValues& values, const circuit::
         notes << QStringLiteral("Keine Resonanz im Zahlenbereich: f₀ lässt sich nicht berechnen.");
         break;
     }
-    if (result.currentUnbounded) {
-        notes << (result.f0 && values.r == 0.0
+    if (result.currentUnbounded()) {
+        notes << (result.resonance.f0 && values.r == 0.0
                       ? QStringLiteral("R = 0: bei f₀ wächst der Strom über alle Grenzen.")
                       : QStringLiteral("Z = 0: der Strom wächst über alle Grenzen."));
     }
@@ -46,7 +38,7 @@ QStringList resonanceNotes(const circuit::CircuitValues& values, const circuit::
         notes << QStringLiteral("R < 0 ist kein wirklicher Widerstand: die Werte folgen nur den Formeln.");
     if (values.f <= 0.0)
         notes << QStringLiteral("f ≤ 0 liegt nicht auf der Frequenzachse.");
-    else if (!result.i)
+    else if (!result.present.i)
         notes << QStringLiteral("Bei f = %1 Hz lässt sich der Strom nicht berechnen.").arg(quantityText(values.f));
     return notes;
 }

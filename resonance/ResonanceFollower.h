@@ -1,35 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/Controls.h"
+#include "controls/Controls.h"
 #include "circuit/ResonanceAnalysis.h"
+#include "controls/CircuitInputs.h"
 
 #include <QObject>
 #include <QString>
 
 #include <optional>
 
+class Commands;
 class QAction;
-class QLineEdit;
 class ResonanceWindow;
+class StaticAnalysis;
 
 // Opens the window "Resonanz und Leistung" (F2, and an entry in the context menus of the
-// static data and the schematic) and keeps it in step with the circuit: it follows every
-// edit of an input that the window's acceptance rules take, the capacitor box and the
-// switch-on mode, as the result captions do. An input that does not read is named, and the
-// last circuit that read stays drawn.
+// static data and the schematic) and keeps it in step with the circuit: it draws the inputs
+// each run of the static analysis reads, as the result captions show them, and follows the
+// switch-on mode. An input that does not read is named, and the last circuit that read stays
+// drawn.
 class ResonanceFollower : public QObject {
     Q_OBJECT
 public:
-    explicit ResonanceFollower(const Controls& controls);
+    ResonanceFollower(const Controls& controls, const StaticAnalysis& analysis, Commands& commands);
 
     QAction* openAction() const { return open_; }
     ResonanceWindow* window() const { return window_; } // none before it was first opened
     void open();
 
 private:
-    void follow(const QLineEdit* edited);
-    void readInputs();
+    void follow(const CircuitTexts& texts);
+    void read(const CircuitTexts& texts);
 
     const Controls& controls_;
     QAction* open_;
