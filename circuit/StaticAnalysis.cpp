@@ -71,7 +71,7 @@ void StaticAnalysis::computeAndWrite()
     }
 
     const double zc = requiredNumber(controls_.z);
-    controls_.ieff->setText(textOf(roundCurrent(div(u, zc))));
+    controls_.ieff->setText(QString::fromStdString(currentCaption(div(u, zc))));
     const double ic = requiredNumber(controls_.ieff);
-    controls_.idach->setText(textOf(roundCurrent(mul(ic, sqrt2))));
+    controls_.idach->setText(QString::fromStdString(currentCaption(mul(ic, sqrt2))));
 }
