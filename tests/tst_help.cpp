@@ -268,7 +268,8 @@ private slots:
         QVERIFY(w.controls.r->text() == QStringLiteral("100")); // F1 typed nothing
         const QString guide = help->browser()->toPlainText();
         for (const char* topic : {"Dezimalkomma", "unter 1", "auf Û bezogen", "Loop", "Delay",
-                                  "Im Moment des Einschaltens", "Spule wird ausgebaut", "unter der Achse"})
+                                  "Im Moment des Einschaltens", "Spule wird ausgebaut", "unter der Achse",
+                                  "Versuch speichern", "Beispiele"})
             QVERIFY2(guide.contains(QString::fromUtf8(topic)), topic);
         QVERIFY(soundsGerman(guide));
         QVERIFY(help->windowTitle().contains(QStringLiteral("Hilfe")));
