@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit/StaticAnalysis.h"
 
-#include "controls/ControlValues.h"
-#include "circuit/CircuitFormulas.h"
 #include "circuit/CalcError.h"
 #include "circuit/CheckedMath.h"
+#include "circuit/CircuitFormulas.h"
 #include "circuit/Rounding.h"
+#include "controls/ControlValues.h"
 #include "ui/Dialogs.h"
 
 #include <QCheckBox>

@@ -21,7 +21,7 @@ struct Lesson {
     };
 
     CircuitTexts circuit;               // u, f, r, l, c and "Eingebaut"
-    std::array<CurveSetting, 6> curves; // in the order of curvesOf()
+    std::array<CurveSetting, 6> curves; // in the order of the curve table (plot/Curves.h)
     QString periods;                    // perioden
     bool switchOn = false;              // Check8
     QString switchOnPhase;              // phaseein

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lesson/LessonFormat.h"
 
-#include "controls/Curves.h"
+#include "controls/CircuitInputs.h"
+#include "plot/Curves.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,15 +15,6 @@ namespace lessonformat {
 namespace {
 
 const QString kFormatName = QStringLiteral("wellgrat-lesson");
-
-// The key of each curve in the file, in the order of curvesOf().
-const std::array<QString, 6>& curveKeys()
-{
-    static const std::array<QString, 6> keys{QStringLiteral("appliedVoltage"),   QStringLiteral("current"),
-                                             QStringLiteral("power"),            QStringLiteral("resistorVoltage"),
-                                             QStringLiteral("capacitorVoltage"), QStringLiteral("coilVoltage")};
-    return keys;
-}
 
 // Reads the keys of one group into a lesson, or stops at the first key of the wrong kind.
 class Reader {
@@ -147,7 +139,7 @@ Parsed parse(const QByteArray& json, const Lesson& defaults)
     Reader curves = root.group(QStringLiteral("curves"));
     for (std::size_t i = 0; i < lesson.curves.size(); ++i) {
         Lesson::CurveSetting& curve = lesson.curves[i];
-        Reader setting = curves.group(curveKeys()[i]);
+        Reader setting = curves.group(QString::fromLatin1(plot::curveTable()[i].fileKey));
         setting.flag(QStringLiteral("shown"), curve.shown);
         // A colour chosen in the window is the phasor's too, unless the file says otherwise.
         if (setting.colour(QStringLiteral("colour"), curve.colour) && curve.phasorColour.isValid())
@@ -189,7 +181,7 @@ QByteArray write(const Lesson& lesson)
         QJsonObject setting{{QStringLiteral("shown"), curve.shown}, {QStringLiteral("colour"), curve.colour.name()}};
         if (curve.phasorColour.isValid() && curve.phasorColour != curve.colour)
             setting.insert(QStringLiteral("phasorColour"), curve.phasorColour.name());
-        curves.insert(curveKeys()[i], setting);
+        curves.insert(QString::fromLatin1(plot::curveTable()[i].fileKey), setting);
     }
 
     const QJsonObject top{

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/SwitchOnIntegration.h"
 
-#include "circuit/CircuitFormulas.h"
 #include "circuit/CheckedMath.h"
+#include "circuit/CircuitFormulas.h"
 #include "plot/TimeAxis.h"
 
 #include <cmath>
