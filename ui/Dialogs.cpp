@@ -11,29 +11,16 @@
 namespace ui {
 namespace {
 
-MessageHandler& messageHandler()
+// The test's handler of each kind of dialog; an empty one shows the real dialog.
+template <typename Handler> Handler& installed()
 {
-    static MessageHandler handler;
+    static Handler handler;
     return handler;
 }
-
-ColourHandler& colourHandler()
-{
-    static ColourHandler handler;
-    return handler;
-}
-
-FileHandler& fileHandler()
-{
-    static FileHandler handler;
-    return handler;
-}
-
-SaveHandler& saveHandler()
-{
-    static SaveHandler handler;
-    return handler;
-}
+MessageHandler& messageHandler() { return installed<MessageHandler>(); }
+ColourHandler& colourHandler() { return installed<ColourHandler>(); }
+FileHandler& fileHandler() { return installed<FileHandler>(); }
+SaveHandler& saveHandler() { return installed<SaveHandler>(); }
 
 int openMessageBoxes = 0;
 
