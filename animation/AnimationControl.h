@@ -23,6 +23,8 @@ public:
     void timerElapsed();
 
     qint16 takt() const { return takt_; }
+    // The step counter as the window starts with it: the next tick draws step 1.
+    void restart() { takt_ = 0; }
 
 private:
     void followWithSlider();

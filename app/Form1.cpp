@@ -14,6 +14,7 @@
 #include "circuit/StaticAnalysis.h"
 #include "controls/CircuitInputs.h"
 #include "help/HelpWindow.h"
+#include "lesson/LessonDocument.h"
 #include "plot/SwitchOnMode.h"
 #include "plot/WaveformPlotter.h"
 #include "resonance/ResonanceFollower.h"
@@ -68,6 +69,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     installResultDetails(controls_, *analysis_);
     installHelpKey(this);
     resonance_ = std::make_unique<ResonanceFollower>(controls_, *analysis_, *commands_);
+    lessons_ = new LessonDocument(controls_, *analysis_, *animation_, *commands_);
     offerMenus();
     ui::letEnterPressButtons(this);
 }
@@ -79,15 +81,15 @@ void Form1::Form_Load() { analysis_->CalcStaticData(); }
 int Form1::takt() const { return animation_->takt(); }
 bool Form1::rechenfehler() const { return analysis_->rechenfehler(); }
 
-// The context menus: the drawing surfaces copy, "Statische Daten" and the schematic open the
-// window "Resonanz und Leistung".
+// The context menus: all four save and open lessons; the drawing surfaces copy, "Statische
+// Daten" and the schematic open the window "Resonanz und Leistung".
 void Form1::offerMenus()
 {
     using Group = Commands::Group;
-    commands_->offerMenu(controls_.Picture1, {Group::Copy});
-    commands_->offerMenu(controls_.Picture2, {Group::Copy});
-    commands_->offerMenu(controls_.Frame1, {Group::Windows});
-    commands_->offerMenu(controls_.Frame3, {Group::Windows});
+    commands_->offerMenu(controls_.Picture1, {Group::File, Group::Copy});
+    commands_->offerMenu(controls_.Picture2, {Group::File, Group::Copy});
+    commands_->offerMenu(controls_.Frame1, {Group::File, Group::Windows});
+    commands_->offerMenu(controls_.Frame3, {Group::File, Group::Windows});
 }
 
 void Form1::wireEvents()

@@ -11,6 +11,7 @@ class AnimationControl;
 class AnimationStepper;
 class Commands;
 class CurveColours;
+class LessonDocument;
 class ParameterInputs;
 class ResonanceFollower;
 class Schematic;
@@ -43,6 +44,7 @@ public:
     WorksheetCopy& worksheetCopy() { return *copy_; }
     Schematic& schematic() { return *schematic_; }
     Commands& commands() { return *commands_; }
+    LessonDocument& lessons() { return *lessons_; }
 
 private:
     void wireEvents();
@@ -60,4 +62,5 @@ private:
     std::unique_ptr<CurveColours> colours_;
     std::unique_ptr<ResonanceFollower> resonance_;
     std::unique_ptr<WorksheetCopy> copy_;
+    LessonDocument* lessons_ = nullptr; // a child of the window
 };

@@ -4,8 +4,8 @@
 // benchmark measures, from outside, the time from spawning this process to that line.
 //
 // Built twice: wellgrat_startup_probe (the program's start-up as main.cpp does it: the
-// German Qt translation, Form1, Form_Load, show) and wellgrat_bare_probe (BARE_WINDOW: a bare
-// Qt window with one label).
+// settings' names, the German Qt translation, Form1, Form_Load, show) and
+// wellgrat_bare_probe (BARE_WINDOW: a bare Qt window with one label).
 
 #ifndef BARE_WINDOW
 #include "app/Form1.h"
@@ -61,7 +61,9 @@ int main(int argc, char* argv[])
     QLabel window(QStringLiteral("Wellgrat"));
     window.show();
 #else
-    // As main.cpp starts the program.
+    // As main.cpp starts the program (without a lesson to open).
+    QCoreApplication::setOrganizationName(QStringLiteral("Wellgrat"));
+    QCoreApplication::setApplicationName(QStringLiteral("wellgrat"));
     QTranslator qtGerman;
     if (qtGerman.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -29,6 +29,7 @@ struct CircuitInput {
     // > 0: the tool tip also gives the value in the unit a classroom uses ("10 µF").
     double classroomFactor = 0.0;
     QString classroomUnit;
+    QString fileKey; // its key in a lesson file: "voltage"
 };
 
 // In the window's order: U, f, R, L, C.

@@ -5,8 +5,10 @@ set -euo pipefail
 
 # fonts-liberation brings Liberation Sans Narrow, the face the window is laid out for;
 # qt6-translations-l10n the German texts of Qt's own dialogs; qt6-charts-dev the curves of the
-# window "Resonanz und Leistung" (its CMake package also wants libqt6opengl6-dev).
-packages=(g++ make cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation fonts-liberation2 qt6-translations-l10n "$@")
+# window "Resonanz und Leistung" (its CMake package also wants libqt6opengl6-dev);
+# desktop-file-utils, libxml2-utils and shared-mime-info the test of the lessons' file type.
+packages=(g++ make cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation fonts-liberation2 qt6-translations-l10n
+          desktop-file-utils libxml2-utils shared-mime-info "$@")
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -5,8 +5,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QStyleOptionSlider>
 #include <QTest>
+
+namespace {
+
+// The tests keep their settings (the lessons opened last) apart from the user's.
+[[maybe_unused]] const bool kTestSettings = [] {
+    QStandardPaths::setTestModeEnabled(true);
+    return true;
+}();
+
+} // namespace
 
 DialogRecorder::DialogRecorder()
 {
@@ -24,12 +35,30 @@ DialogRecorder::DialogRecorder()
         colourAnswers.pop_front();
         return answer;
     });
+    ui::setFileHandler([this](const ui::FileQuestion& question) -> std::optional<QString> {
+        fileQuestions.push_back(question);
+        if (fileAnswers.empty())
+            return std::nullopt;
+        const auto answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    });
+    ui::setSaveHandler([this](const ui::SaveQuestion& question) {
+        saveQuestions.push_back(question);
+        if (saveAnswers.empty())
+            return ui::SaveChoice::Cancel;
+        const ui::SaveChoice answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    });
 }
 
 DialogRecorder::~DialogRecorder()
 {
     ui::setMessageHandler({});
     ui::setColourHandler({});
+    ui::setFileHandler({});
+    ui::setSaveHandler({});
 }
 
 QStringList DialogRecorder::texts() const

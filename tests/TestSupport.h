@@ -26,6 +26,12 @@ public:
     // Answers for the colour chooser, in order; nothing queued means cancel.
     std::deque<std::optional<QColor>> colourAnswers;
     std::vector<QColor> colourDialogOpenedOn;
+    // Answers for the file choosers and the question about unsaved changes, in order; nothing
+    // queued means cancel.
+    std::deque<std::optional<QString>> fileAnswers;
+    std::vector<ui::FileQuestion> fileQuestions;
+    std::deque<ui::SaveChoice> saveAnswers;
+    std::vector<ui::SaveQuestion> saveQuestions;
     int maxOpenAtOnce = 0;
 
     QStringList texts() const;

@@ -271,7 +271,8 @@ private slots:
         for (const char* topic : {"Dezimalkomma", "unter 1", "auf Û bezogen", "Loop", "Delay",
                                   "Im Moment des Einschaltens", "Spule wird ausgebaut", "unter der Achse",
                                   "eilt der Strom der Spannung voraus", "H (Henry", "beginnt bei null",
-                                  "τ = R·C", "Stromstoß Û/R"})
+                                  "τ = R·C", "Stromstoß Û/R",
+                                  "Versuch speichern", "Beispiele"})
             QVERIFY2(guide.contains(QString::fromUtf8(topic)), topic);
         QVERIFY(soundsGerman(guide));
         QVERIFY(help->windowTitle().contains(QStringLiteral("Hilfe")));

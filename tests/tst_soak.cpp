@@ -15,6 +15,10 @@
 #include "circuit/StaticAnalysis.h"
 
 #include "help/HelpWindow.h"
+#include "lesson/LessonDocument.h"
+#include "lesson/LessonFile.h"
+#include "lesson/LessonFormat.h"
+#include "lesson/WindowLesson.h"
 #include "resonance/ResonanceWindow.h"
 #include "circuit/InputWait.h"
 #include "circuit/Rounding.h"
@@ -47,6 +51,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionSlider>
+#include <QTemporaryDir>
 #include <QWheelEvent>
 #include <QTest>
 #include <QTimer>
@@ -106,12 +111,16 @@ public:
     {
         ui::setMessageHandler([this](const ui::Message& message) { answerMessage(message); });
         ui::setColourHandler([this](QColorDialog&) { return answerColour(); });
+        ui::setFileHandler([this](const ui::FileQuestion&) { return std::optional<QString>(lessonPath_); });
+        ui::setSaveHandler([this](const ui::SaveQuestion&) { return chance(20) ? ui::SaveChoice::Cancel : ui::SaveChoice::Discard; });
         QGuiApplication::clipboard()->clear();
     }
     ~Soak()
     {
         ui::setMessageHandler({});
         ui::setColourHandler({});
+        ui::setFileHandler({});
+        ui::setSaveHandler({});
     }
 
     // Runs the actions; returns the first fault, or an empty text.
@@ -125,7 +134,7 @@ public:
             const long messagesBefore = messages_;
             allowedMessages_ = 4;
             const bool looping = controls.Timer1->isActive();
-            plotted_ = waited_ = false;
+            plotted_ = waited_ = switchedAfterStep_ = false;
             act();
             if (looping && waited_)
                 ++loopWaits_;
@@ -140,7 +149,7 @@ public:
             ticks_ += (taktAfter - taktBefore + 4999) % 4999;
             if (taktAfter < taktBefore)
                 ++cycles_;
-            setFault(violations(messages_ - messagesBefore, taktAfter != taktBefore));
+            setFault(violations(messages_ - messagesBefore, taktAfter != taktBefore && !switchedAfterStep_));
             if (!fault_.isEmpty())
                 return report();
         }
@@ -158,6 +167,7 @@ public:
             QStringLiteral("%1 plots (%2 without a message)").arg(plots_).arg(plotsDrawn_),
             QStringLiteral("%1 colour choices").arg(colourChoices_),
             QStringLiteral("%1 copies for worksheets").arg(copies_),
+            QStringLiteral("%1 lessons saved, %2 opened, %3 refused").arg(lessonsSaved_).arg(lessonsOpened_).arg(lessonsRefused_),
             QStringLiteral("%1 values typed key by key into c and l").arg(keyByKey_),
             QStringLiteral("%1 long delays cut short (%2 loops moving again)").arg(longDelaysCut_).arg(loopsGoingAgain_),
             QStringLiteral("%1 times F1 (%2 times Esc in the guide)").arg(guideOpened_).arg(guideClosed_),
@@ -300,7 +310,12 @@ private:
         if (open_ > 1)
             setFault(QStringLiteral("a second message box opened while one was open: \"%1\"").arg(message.text));
         const auto known = knownMessages().find(message.text);
-        if (known == knownMessages().end())
+        // A lesson file that cannot be opened or saved is named, with the reason.
+        const bool aboutAFile = message.text.startsWith(QStringLiteral("Der Versuch „")) && message.icon == ui::MessageIcon::Critical &&
+                                (message.title == QStringLiteral("Versuch öffnen") || message.title == QStringLiteral("Versuch speichern"));
+        if (aboutAFile)
+            ;
+        else if (known == knownMessages().end())
             setFault(QStringLiteral("unknown message box: \"%1\"").arg(message.text));
         else if (known->second.first != message.title || known->second.second != message.icon)
             setFault(QStringLiteral("message \"%1\" with the title \"%2\" or a wrong icon").arg(message.text, message.title));
@@ -373,6 +388,7 @@ private:
             {80, 70, &Soak::moveSlider},   {220, 150, &Soak::waitForTicks},  {15, 15, &Soak::paintWindow},
             {25, 0, &Soak::startLoop},     {6, 12, &Soak::useGuide},      {30, 20, &Soak::typeComponentKeyByKey},
             {6, 3, &Soak::longDelayThenShortOne}, {15, 25, &Soak::copyFromSurface},  {8, 12, &Soak::useResonanceWindow},
+            {12, 20, &Soak::useLessonFiles},
         };
         int total = 0;
         for (const Weighted& weighted : actions)
@@ -773,12 +789,14 @@ private:
             QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, surface->mapToGlobal(at));
             QApplication::sendEvent(surface, &menuEvent);
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu || menu->actions().size() != 3)
+            // The copies come last: picture, window, values.
+            const qsizetype entries = menu ? menu->actions().size() : 0;
+            if (entries < 3 || menu->actions()[entries - 3]->text() != QStringLiteral("Bild kopieren\tStrg+C"))
                 return setFault(QStringLiteral("a right click on %1 shows no copy menu").arg(surface->objectName()));
             if (kind == 4) {
                 QTest::keyClick(menu, Qt::Key_Escape);
             } else {
-                QAction* entry = menu->actions()[kind - 1];
+                QAction* entry = menu->actions()[entries - 4 + kind];
                 QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
             }
             if (QApplication::activePopupWidget())
@@ -830,6 +848,165 @@ private:
                     return QStringLiteral("copied step %1 holds %2").arg(i).arg(quoted(cell));
         }
         return {};
+    }
+
+    // ---- lesson files ------------------------------------------------------------------
+
+    // The teacher saves the window, opens a lesson saved before, a corrupted or a made-up one,
+    // an example or the start circuit. A file that opens sets every control it holds; one
+    // that does not leaves the window exactly as it was, with one message.
+    void useLessonFiles()
+    {
+        LessonDocument& lessons = form_.lessons();
+        lessonPath_ = lessonFolder_.filePath(QStringLiteral("versuch-%1.wellgrat").arg(below(4)));
+        const int kind = below(10);
+        allowedMessages_ = 1;
+        if (kind < 3) {
+            note(QStringLiteral("save the lesson as %1").arg(QFileInfo(lessonPath_).fileName()));
+            if (!lessons.saveAs())
+                return setFault(QStringLiteral("saving %1 failed").arg(lessonPath_));
+            ++lessonsSaved_;
+            const lessonfile::Read back = lessonfile::read(lessonPath_, lessons.startLesson());
+            Lesson shown = captureLesson(controls);
+            if (back.lesson) {
+                shown.title = back.lesson->title;
+                shown.description = back.lesson->description;
+            }
+            if (!back.lesson || *back.lesson != shown)
+                setFault(QStringLiteral("the saved lesson does not read back as the window: %1").arg(back.problem));
+            return;
+        }
+        if (kind == 3) {
+            note(QStringLiteral("choose \"Neuer Versuch\""));
+            return lessons.newLesson();
+        }
+        if (kind == 4) {
+            const Example& example = pick(lessons.exampleList());
+            note(QStringLiteral("open the example \"%1\"").arg(example.title));
+            const long before = messages_;
+            if (lessons.openExample(example) && messages_ != before)
+                setFault(QStringLiteral("the example \"%1\" opened with a message").arg(example.title));
+            return;
+        }
+        QByteArray bytes;
+        if (QFile file(lessonPath_); file.open(QIODevice::ReadOnly))
+            bytes = file.readAll();
+        QString how = QStringLiteral("as saved");
+        if (kind == 5 || bytes.isEmpty()) {
+            bytes = lessonformat::write(madeUpLesson());
+            how = QStringLiteral("made up");
+        } else if (kind > 6) {
+            bytes = corrupted(bytes, how);
+        }
+        QFile file(lessonPath_);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return setFault(QStringLiteral("cannot write %1").arg(lessonPath_));
+        file.close();
+        openLesson(how);
+    }
+
+    void openLesson(const QString& how)
+    {
+        LessonDocument& lessons = form_.lessons();
+        note(QStringLiteral("open %1 (%2)").arg(QFileInfo(lessonPath_).fileName(), how));
+        const Lesson before = captureLesson(controls);
+        const QStringList captionsBefore = captions();
+        const QString titleBefore = form_.windowTitle();
+        const long messagesBefore = messages_;
+        const lessonfile::Read read = lessonfile::read(lessonPath_, lessons.startLesson());
+        const bool asks = lessons.isModified(); // the student may keep the changes
+        const bool opened = lessons.open(lessonPath_);
+        if (read.lesson && !opened && !asks)
+            return setFault(QStringLiteral("a lesson that reads did not open"));
+        if (!read.lesson) {
+            if (opened)
+                return setFault(QStringLiteral("a file that does not read opened: %1").arg(read.problem));
+            if (messages_ - messagesBefore != 1 && !(asks && messages_ == messagesBefore))
+                return setFault(QStringLiteral("a refused file showed %1 messages").arg(messages_ - messagesBefore));
+            if (captureLesson(controls) != before || captions() != captionsBefore || form_.windowTitle() != titleBefore)
+                return setFault(QStringLiteral("a refused file changed the window"));
+            ++lessonsRefused_;
+            return;
+        }
+        if (!opened)
+            return note(QStringLiteral("  (the student kept the changes)"));
+        ++lessonsOpened_;
+        switchedAfterStep_ = taktOf(form_) != 1;
+        // The switch-on mode takes the coil out; everything else is as the file says.
+        Lesson expected = *read.lesson;
+        if (expected.switchOn && optionalNumber(expected.circuit[circuit::Input::L]) != 0.0)
+            expected.circuit.text[std::size_t(circuit::Input::L)] = QStringLiteral("0");
+        Lesson shown = captureLesson(controls);
+        shown.title = expected.title;
+        shown.description = expected.description;
+        if (shown != expected)
+            setFault(QStringLiteral("the window does not show the lesson it opened"));
+        if (form_.isWindowModified() || !form_.windowTitle().startsWith(QFileInfo(lessonPath_).fileName() + QStringLiteral("[*]")))
+            setFault(QStringLiteral("the title reads \"%1\" after opening").arg(form_.windowTitle()));
+    }
+
+    // A lesson of random texts, check boxes and colours, as a file written by hand might be.
+    Lesson madeUpLesson()
+    {
+        Lesson lesson = form_.lessons().startLesson();
+        QString* texts[] = {&lesson.circuit.text[0], &lesson.circuit.text[1], &lesson.circuit.text[2],
+                            &lesson.circuit.text[3], &lesson.circuit.text[4], &lesson.periods,
+                            &lesson.switchOnPhase, &lesson.delay};
+        for (std::size_t i = 0; i < fields().size(); ++i)
+            if (chance(40))
+                *texts[i] = chance(70) ? sensibleText(fields()[i]) : oddText();
+        for (bool* flag : {&lesson.circuit.capacitorIn, &lesson.switchOn, &lesson.refreshWhileDrawing, &lesson.phasorsOn, &lesson.loop})
+            if (chance(30))
+                *flag = !*flag;
+        for (Lesson::CurveSetting& curve : lesson.curves) {
+            curve.shown = chance(50);
+            if (chance(30))
+                curve.colour = QColor(below(256), below(256), below(256));
+        }
+        lesson.title = randomCharacters(below(20), QStringLiteral("abc äöü \"\\{}"));
+        return lesson;
+    }
+
+    // A saved lesson, broken as files break: cut short, bytes changed, a value of the wrong
+    // kind, a newer version, binary data, or far too big.
+    QByteArray corrupted(QByteArray bytes, QString& how)
+    {
+        switch (below(7)) {
+        case 0:
+            how = QStringLiteral("cut short");
+            return bytes.left(below(int(bytes.size())));
+        case 1:
+            how = QStringLiteral("bytes changed");
+            for (int i = 1 + below(5); i > 0; --i)
+                bytes[below(int(bytes.size()))] = char(below(256));
+            return bytes;
+        case 2: {
+            how = QStringLiteral("a value of another kind");
+            static const char* const values[] = {"1", "true", "null", "{}", "[]", "\"\"", "-1E400"};
+            const qsizetype colon = bytes.indexOf(':', below(int(bytes.size())));
+            const qsizetype end = bytes.indexOf('\n', colon);
+            if (colon < 0 || end < 0)
+                return bytes;
+            const bool comma = bytes[end - 1] == ',';
+            return bytes.left(colon + 1) + ' ' + values[below(7)] + (comma ? "," : "") + bytes.mid(end);
+        }
+        case 3:
+            how = QStringLiteral("a newer version");
+            return bytes.replace("\"version\": 1", chance(50) ? "\"version\": 2" : "\"version\": 1.5");
+        case 4: {
+            how = QStringLiteral("binary");
+            QByteArray noise(1 + below(2000), '\0');
+            for (char& byte : noise)
+                byte = char(below(256));
+            return noise;
+        }
+        case 5:
+            how = QStringLiteral("text inserted");
+            return bytes.insert(below(int(bytes.size())), randomCharacters(1 + below(10), QStringLiteral("{}[]\":,x1 ")).toUtf8());
+        default:
+            how = QStringLiteral("far too big");
+            return bytes + QByteArray(lessonfile::kMaxSize, ' ');
+        }
     }
 
     // F2 opens the window "Resonanz und Leistung"; there the student copies the values or the
@@ -1291,6 +1468,14 @@ private:
     std::map<QString, long> messageCounts_;
     long colourChoices_ = 0;
     long copies_ = 0;
+    QTemporaryDir lessonFolder_;
+    QString lessonPath_; // the answer of the next file chooser
+    long lessonsSaved_ = 0;
+    long lessonsOpened_ = 0;
+    long lessonsRefused_ = 0;
+    // Opening a lesson set the curve switches after the last step it ran: its own step, the
+    // load's, failed with the lesson's inputs.
+    bool switchedAfterStep_ = false;
     long keyByKey_ = 0;
     long longDelaysCut_ = 0;
     long loopsGoingAgain_ = 0;

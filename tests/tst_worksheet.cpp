@@ -148,7 +148,11 @@ private slots:
         QStringList texts;
         for (QAction* action : menu->actions())
             texts << action->text();
-        QCOMPARE(texts, (QStringList{QStringLiteral("Bild kopieren\tStrg+C"), QStringLiteral("Fenster kopieren"),
+        // The lesson commands first, then, after a line, the copies.
+        QCOMPARE(texts, (QStringList{QStringLiteral("Neuer Versuch"), QStringLiteral("Versuch öffnen …"),
+                                     QStringLiteral("Versuch speichern"), QStringLiteral("Versuch speichern unter …"),
+                                     QStringLiteral("Beispiele"), QStringLiteral("Zuletzt geöffnet"), QString(),
+                                     QStringLiteral("Bild kopieren\tStrg+C"), QStringLiteral("Fenster kopieren"),
                                      QStringLiteral("Werte kopieren")}));
         entry(menu, QStringLiteral("Bild kopieren\tStrg+C"))->trigger();
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),

@@ -70,6 +70,7 @@ QMenu* Commands::addMenu(Group group, const QString& objectName, const QString& 
     auto* menu = new QMenu(title, form_);
     menu->setObjectName(objectName);
     menu->menuAction()->setObjectName(objectName + QStringLiteral("Action"));
+    menu->setAccessibleName(title); // a screen reader names it as the menu does
     entries_.push_back({group, menu->menuAction(), nullptr});
     return menu;
 }

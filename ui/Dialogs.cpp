@@ -4,22 +4,23 @@
 #include "ui/OpaqueColour.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ui {
 namespace {
 
-MessageHandler& messageHandler()
+// The test's handler of each kind of dialog; an empty one shows the real dialog.
+template <typename Handler> Handler& installed()
 {
-    static MessageHandler handler;
+    static Handler handler;
     return handler;
 }
-
-ColourHandler& colourHandler()
-{
-    static ColourHandler handler;
-    return handler;
-}
+MessageHandler& messageHandler() { return installed<MessageHandler>(); }
+ColourHandler& colourHandler() { return installed<ColourHandler>(); }
+FileHandler& fileHandler() { return installed<FileHandler>(); }
+SaveHandler& saveHandler() { return installed<SaveHandler>(); }
 
 int openMessageBoxes = 0;
 
@@ -59,9 +60,55 @@ std::optional<QColor> chooseColour(QColorDialog& dialog)
     }
 }
 
+std::optional<QString> chooseFile(QWidget* parent, const FileQuestion& question)
+{
+    if (fileHandler())
+        return fileHandler()(question);
+    QFileDialog dialog(parent, question.title, question.suggested, question.filter);
+    const bool save = question.kind == FileQuestion::Kind::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(question.suffix);
+    if (save && !question.suggested.isEmpty())
+        dialog.selectFile(question.suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+SaveChoice askToSave(QWidget* parent, const SaveQuestion& question)
+{
+    if (saveHandler())
+        return saveHandler()(question);
+    QMessageBox box(QMessageBox::Warning, question.title, question.text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    // German whatever translations Qt finds, like the rest of the window.
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Speichern"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Nicht speichern"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
+HeldMessages::HeldMessages() : outer_(std::move(messageHandler()))
+{
+    messageHandler() = [this](const Message& message) { messages_.push_back(message); };
+}
+
+HeldMessages::~HeldMessages() { messageHandler() = std::move(outer_); }
+
 bool messageBoxOpen() { return openMessageBoxes > 0; }
 
 void setMessageHandler(MessageHandler handler) { messageHandler() = std::move(handler); }
 void setColourHandler(ColourHandler handler) { colourHandler() = std::move(handler); }
+void setFileHandler(FileHandler handler) { fileHandler() = std::move(handler); }
+void setSaveHandler(SaveHandler handler) { saveHandler() = std::move(handler); }
 
 } // namespace ui

@@ -18,6 +18,7 @@ struct CurveInfo {
     bool hasPhasor;      // a rotating line in the phasor diagram
     bool inSwitchOn;     // drawn by the switch-on plot
     bool needsCapacitor; // drawn in the steady state only with the capacitor built in
+    const char* fileKey; // its key in a lesson file: "appliedVoltage"
 };
 
 // In the order of the curve choice, which is also the order in which a step plots their
