@@ -25,6 +25,7 @@
 #include "ui/Slider.h"
 #include "ui/Twips.h"
 #include "ui/WindowFont.h"
+#include "worksheet/Worksheet.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -61,7 +62,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     switchOn_ = std::make_unique<SwitchOnMode>(controls_, [schematic](bool shown) { schematic->setCoilShown(shown); });
     colours_ = std::make_unique<CurveColours>(controls_);
     commands_ = new Commands(this);
-    copy_ = std::make_unique<WorksheetCopy>(controls_, *analysis_, *commands_);
+    copy_ = std::make_unique<WorksheetCopy>(controls_, *analysis_, *plotter_, *commands_);
+    new Worksheet(controls_, *analysis_, *plotter_, *commands_); // a child of the window
     wireEvents(); // after the initial values, so creating the controls raises no event
     installToolTips(controls_);
     new InputTint(controls_, *analysis_, *inputs_);
@@ -80,14 +82,14 @@ int Form1::takt() const { return animation_->takt(); }
 bool Form1::rechenfehler() const { return analysis_->rechenfehler(); }
 
 // The context menus: the drawing surfaces copy, "Statische Daten" and the schematic open the
-// window "Resonanz und Leistung".
+// window "Resonanz und Leistung"; all four print the worksheet.
 void Form1::offerMenus()
 {
     using Group = Commands::Group;
-    commands_->offerMenu(controls_.Picture1, {Group::Copy});
-    commands_->offerMenu(controls_.Picture2, {Group::Copy});
-    commands_->offerMenu(controls_.Frame1, {Group::Windows});
-    commands_->offerMenu(controls_.Frame3, {Group::Windows});
+    commands_->offerMenu(controls_.Picture1, {Group::Copy, Group::Print});
+    commands_->offerMenu(controls_.Picture2, {Group::Copy, Group::Print});
+    commands_->offerMenu(controls_.Frame1, {Group::Print, Group::Windows});
+    commands_->offerMenu(controls_.Frame3, {Group::Print, Group::Windows});
 }
 
 void Form1::wireEvents()

@@ -4,7 +4,10 @@
 #include "ui/OpaqueColour.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace ui {
 namespace {
@@ -18,6 +21,18 @@ MessageHandler& messageHandler()
 ColourHandler& colourHandler()
 {
     static ColourHandler handler;
+    return handler;
+}
+
+SaveFileHandler& saveFileHandler()
+{
+    static SaveFileHandler handler;
+    return handler;
+}
+
+PrintPreviewHandler& printPreviewHandler()
+{
+    static PrintPreviewHandler handler;
     return handler;
 }
 
@@ -59,9 +74,37 @@ std::optional<QColor> chooseColour(QColorDialog& dialog)
     }
 }
 
+std::optional<QString> chooseSaveFile(QWidget* parent, const SaveFileRequest& request)
+{
+    if (saveFileHandler())
+        return saveFileHandler()(request);
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.selectFile(request.suggestedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void showPrintPreview(QWidget* parent, QPrinter& printer, const PrintPainter& paint)
+{
+    if (printPreviewHandler()) {
+        printPreviewHandler()(printer, paint);
+        return;
+    }
+    QPrintPreviewDialog preview(&printer, parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter* to) { paint(*to); });
+    preview.exec();
+}
+
 bool messageBoxOpen() { return openMessageBoxes > 0; }
 
 void setMessageHandler(MessageHandler handler) { messageHandler() = std::move(handler); }
 void setColourHandler(ColourHandler handler) { colourHandler() = std::move(handler); }
+void setSaveFileHandler(SaveFileHandler handler) { saveFileHandler() = std::move(handler); }
+void setPrintPreviewHandler(PrintPreviewHandler handler) { printPreviewHandler() = std::move(handler); }
 
 } // namespace ui
