@@ -24,12 +24,27 @@ DialogRecorder::DialogRecorder()
         colourAnswers.pop_front();
         return answer;
     });
+    ui::setSaveFileHandler([this](const ui::SaveFileRequest& request) -> std::optional<QString> {
+        saveFileRequests.push_back(request);
+        if (saveFileAnswers.empty())
+            return std::nullopt;
+        const auto answer = saveFileAnswers.front();
+        saveFileAnswers.pop_front();
+        return answer;
+    });
+    ui::setPrintPreviewHandler([this](QPrinter& printer, const ui::PrintPainter& paint) {
+        ++printPreviews;
+        if (printAnswer)
+            printAnswer(printer, paint);
+    });
 }
 
 DialogRecorder::~DialogRecorder()
 {
     ui::setMessageHandler({});
     ui::setColourHandler({});
+    ui::setSaveFileHandler({});
+    ui::setPrintPreviewHandler({});
 }
 
 QStringList DialogRecorder::texts() const

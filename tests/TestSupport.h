@@ -10,11 +10,12 @@
 #include <QStyle>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
-// Answers every message box and colour chooser of the program while it lives, and records
-// what would have been shown.
+// Answers every message box, colour chooser, file dialog and print preview of the program
+// while it lives, and records what would have been shown.
 class QSlider;
 
 class DialogRecorder {
@@ -26,6 +27,12 @@ public:
     // Answers for the colour chooser, in order; nothing queued means cancel.
     std::deque<std::optional<QColor>> colourAnswers;
     std::vector<QColor> colourDialogOpenedOn;
+    // Answers for the file dialog, in order; nothing queued means cancel.
+    std::deque<std::optional<QString>> saveFileAnswers;
+    std::vector<ui::SaveFileRequest> saveFileRequests;
+    // What a user does in the print preview; none: closes it without printing.
+    std::function<void(QPrinter&, const ui::PrintPainter&)> printAnswer;
+    int printPreviews = 0;
     int maxOpenAtOnce = 0;
 
     QStringList texts() const;

@@ -149,7 +149,8 @@ private slots:
         for (QAction* action : menu->actions())
             texts << action->text();
         QCOMPARE(texts, (QStringList{QStringLiteral("Bild kopieren\tStrg+C"), QStringLiteral("Fenster kopieren"),
-                                     QStringLiteral("Werte kopieren")}));
+                                     QStringLiteral("Werte kopieren"), QString(), QStringLiteral("Arbeitsblatt drucken …"),
+                                     QStringLiteral("Arbeitsblatt als PDF …"), QStringLiteral("Ergebnisse leer lassen")}));
         entry(menu, QStringLiteral("Bild kopieren\tStrg+C"))->trigger();
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
                  w.controls.Picture2->grab().toImage().convertToFormat(QImage::Format_RGB32));
