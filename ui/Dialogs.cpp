@@ -5,9 +5,11 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 
 namespace ui {
 namespace {
@@ -96,6 +98,9 @@ void showPrintPreview(QWidget* parent, QPrinter& printer, const PrintPainter& pa
         return;
     }
     QPrintPreviewDialog preview(&printer, parent);
+    // Large enough to read the page: most of the screen.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        preview.resize(screen->availableGeometry().size() * 0.8);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter* to) { paint(*to); });
     preview.exec();
 }
