@@ -14,28 +14,12 @@
 namespace ui {
 namespace {
 
-MessageHandler& messageHandler()
+// The handler a test installed for one kind of dialog (each kind has a type of its own), or
+// none: the real dialog.
+template <typename Handler> Handler& handler()
 {
-    static MessageHandler handler;
-    return handler;
-}
-
-ColourHandler& colourHandler()
-{
-    static ColourHandler handler;
-    return handler;
-}
-
-SaveFileHandler& saveFileHandler()
-{
-    static SaveFileHandler handler;
-    return handler;
-}
-
-PrintPreviewHandler& printPreviewHandler()
-{
-    static PrintPreviewHandler handler;
-    return handler;
+    static Handler installed;
+    return installed;
 }
 
 int openMessageBoxes = 0;
@@ -48,8 +32,8 @@ void showMessage(QWidget* parent, const QString& text, const QString& title, Mes
     struct Closed {
         ~Closed() { --openMessageBoxes; }
     } closed;
-    if (messageHandler()) {
-        messageHandler()({text, title, icon});
+    if (handler<MessageHandler>()) {
+        handler<MessageHandler>()({text, title, icon});
         return;
     }
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
@@ -59,8 +43,8 @@ void showMessage(QWidget* parent, const QString& text, const QString& title, Mes
 
 std::optional<QColor> chooseColour(QColorDialog& dialog)
 {
-    if (colourHandler())
-        return colourHandler()(dialog);
+    if (handler<ColourHandler>())
+        return handler<ColourHandler>()(dialog);
     // A chooser of plain colours, modal over the whole program while it is open.
     dialog.setOption(QColorDialog::ShowAlphaChannel, false);
     dialog.setWindowModality(Qt::ApplicationModal);
@@ -78,8 +62,8 @@ std::optional<QColor> chooseColour(QColorDialog& dialog)
 
 std::optional<QString> chooseSaveFile(QWidget* parent, const SaveFileRequest& request)
 {
-    if (saveFileHandler())
-        return saveFileHandler()(request);
+    if (handler<SaveFileHandler>())
+        return handler<SaveFileHandler>()(request);
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -93,8 +77,8 @@ std::optional<QString> chooseSaveFile(QWidget* parent, const SaveFileRequest& re
 
 void showPrintPreview(QWidget* parent, QPrinter& printer, const PrintPainter& paint)
 {
-    if (printPreviewHandler()) {
-        printPreviewHandler()(printer, paint);
+    if (handler<PrintPreviewHandler>()) {
+        handler<PrintPreviewHandler>()(printer, paint);
         return;
     }
     QPrintPreviewDialog preview(&printer, parent);
@@ -107,9 +91,9 @@ void showPrintPreview(QWidget* parent, QPrinter& printer, const PrintPainter& pa
 
 bool messageBoxOpen() { return openMessageBoxes > 0; }
 
-void setMessageHandler(MessageHandler handler) { messageHandler() = std::move(handler); }
-void setColourHandler(ColourHandler handler) { colourHandler() = std::move(handler); }
-void setSaveFileHandler(SaveFileHandler handler) { saveFileHandler() = std::move(handler); }
-void setPrintPreviewHandler(PrintPreviewHandler handler) { printPreviewHandler() = std::move(handler); }
+void setMessageHandler(MessageHandler answer) { handler<MessageHandler>() = std::move(answer); }
+void setColourHandler(ColourHandler answer) { handler<ColourHandler>() = std::move(answer); }
+void setSaveFileHandler(SaveFileHandler answer) { handler<SaveFileHandler>() = std::move(answer); }
+void setPrintPreviewHandler(PrintPreviewHandler answer) { handler<PrintPreviewHandler>() = std::move(answer); }
 
 } // namespace ui
