@@ -26,6 +26,7 @@
 #include "ui/Slider.h"
 #include "ui/Twips.h"
 #include "ui/WindowFont.h"
+#include "worksheet/Worksheet.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -62,7 +63,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     switchOn_ = std::make_unique<SwitchOnMode>(controls_, [schematic](bool shown) { schematic->setCoilShown(shown); });
     colours_ = std::make_unique<CurveColours>(controls_);
     commands_ = new Commands(this);
-    copy_ = std::make_unique<WorksheetCopy>(controls_, *analysis_, *commands_);
+    copy_ = std::make_unique<WorksheetCopy>(controls_, *analysis_, *plotter_, *commands_);
+    new Worksheet(controls_, *analysis_, *plotter_, *commands_); // a child of the window
     wireEvents(); // after the initial values, so creating the controls raises no event
     installToolTips(controls_);
     new InputTint(controls_, *analysis_, *inputs_);
@@ -81,15 +83,15 @@ void Form1::Form_Load() { analysis_->CalcStaticData(); }
 int Form1::takt() const { return animation_->takt(); }
 bool Form1::rechenfehler() const { return analysis_->rechenfehler(); }
 
-// The context menus: all four save and open lessons; the drawing surfaces copy, "Statische
-// Daten" and the schematic open the window "Resonanz und Leistung".
+// The context menus: all four save and open lessons and print the worksheet; the drawing
+// surfaces copy, "Statische Daten" and the schematic open the window "Resonanz und Leistung".
 void Form1::offerMenus()
 {
     using Group = Commands::Group;
-    commands_->offerMenu(controls_.Picture1, {Group::File, Group::Copy});
-    commands_->offerMenu(controls_.Picture2, {Group::File, Group::Copy});
-    commands_->offerMenu(controls_.Frame1, {Group::File, Group::Windows});
-    commands_->offerMenu(controls_.Frame3, {Group::File, Group::Windows});
+    commands_->offerMenu(controls_.Picture1, {Group::File, Group::Copy, Group::Print});
+    commands_->offerMenu(controls_.Picture2, {Group::File, Group::Copy, Group::Print});
+    commands_->offerMenu(controls_.Frame1, {Group::File, Group::Print, Group::Windows});
+    commands_->offerMenu(controls_.Frame3, {Group::File, Group::Print, Group::Windows});
 }
 
 void Form1::wireEvents()

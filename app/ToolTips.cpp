@@ -80,11 +80,13 @@ void installOptionTips(const Controls& controls)
                             "bezogen.\n"
                             "Im Einschaltvorgang ist die Spannung auf volle Höhe gezeichnet, der Strom auf Î "
                             "bezogen, und positive Leistung liegt unter der Achse.\n"
-                            "Rechtsklick: Bild, Fenster oder Werte kopieren; Strg+C kopiert das Bild."));
+                            "Rechtsklick: Bild, Fenster oder Werte kopieren, Arbeitsblatt drucken; Strg+C kopiert "
+                            "das Bild."));
     describe(controls.Picture2, QStringLiteral("Zeigerdiagramm: jeder Zeiger dreht sich gegen den Uhrzeigersinn; seine Höhe "
                                         "ist der Wert der Kurve im selben Augenblick.\nSpannung und Strom reichen "
                                         "bis an den Kreis, die Spannungen an R, C und L sind auf Û bezogen.\n"
-                                        "Rechtsklick: Bild, Fenster oder Werte kopieren; Strg+C kopiert das Bild."));
+                                        "Rechtsklick: Bild, Fenster oder Werte kopieren, Arbeitsblatt drucken; "
+                                        "Strg+C kopiert das Bild."));
 }
 
 } // namespace

@@ -6,21 +6,26 @@
 #include "controls/ControlValues.h"
 #include "controls/Curves.h"
 #include "plot/PlotRecord.h"
+#include "plot/WaveformPlotter.h"
 #include "ui/Commands.h"
 #include "ui/DrawingSurface.h"
 #include "ui/SurfacePicture.h"
+#include "worksheet/Legend.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
-WorksheetCopy::WorksheetCopy(const Controls& controls, const StaticAnalysis& analysis, Commands& commands)
-    : controls_(controls), analysis_(analysis)
+WorksheetCopy::WorksheetCopy(const Controls& controls, const StaticAnalysis& analysis, const WaveformPlotter& plotter,
+                             Commands& commands)
+    : controls_(controls), analysis_(analysis), plotter_(plotter)
 {
     // The surfaces' menus in German, whatever translations Qt finds: "Strg", not "Ctrl".
     for (ui::DrawingSurface* surface : {controls_.Picture1, controls_.Picture2})
         commands.addFor(surface, Commands::Group::Copy, surface->objectName() + QStringLiteral("CopyPicture"),
                         QStringLiteral("Bild kopieren\tStrg+C"), QKeySequence::keyBindings(QKeySequence::Copy),
                         [this, surface] { copyPicture(surface); });
+    commands.addFor(controls_.Picture1, Commands::Group::Copy, QStringLiteral("Picture1CopyPictureWithLegend"),
+                    QStringLiteral("Bild mit Legende kopieren"), {}, [this] { copyPictureWithLegend(); });
     commands.add(Commands::Group::Copy, QStringLiteral("copyWindowAction"), QStringLiteral("Fenster kopieren"), {},
                  [this] { copyWindow(); });
     commands.add(Commands::Group::Copy, QStringLiteral("copyValuesAction"), QStringLiteral("Werte kopieren"), {},
@@ -30,6 +35,17 @@ WorksheetCopy::WorksheetCopy(const Controls& controls, const StaticAnalysis& ana
 void WorksheetCopy::copyPicture(ui::DrawingSurface* surface) const
 {
     QGuiApplication::clipboard()->setImage(ui::SurfacePicture::of(*surface));
+}
+
+void WorksheetCopy::copyPictureWithLegend() const
+{
+    // The curves of the last plot; before any, those the window would draw now.
+    const std::optional<PlotRecord>& last = plotter_.lastPlot();
+    const PlotRecord plot = last ? *last : recordOf(controls_, analysis_.lastRead());
+    ui::DrawingSurface& surface = *controls_.Picture1;
+    QGuiApplication::clipboard()->setImage(worksheet::withLegend(ui::SurfacePicture::of(surface),
+                                                                 worksheet::curveLegend(controls_, plot, true),
+                                                                 surface.font(), surface.logicalDpiY(), surface.background()));
 }
 
 void WorksheetCopy::copyWindow() const { QGuiApplication::clipboard()->setImage(controls_.form->grab().toImage()); }

@@ -7,15 +7,19 @@
 
 class Commands;
 class StaticAnalysis;
+class WaveformPlotter;
 
 // Copying for worksheets and lab reports: its commands in the context menus of the drawing
 // surfaces, and Ctrl+C on a focused one. Everything goes to the clipboard; nothing is written to a file,
 // drawn, or computed into a control.
 class WorksheetCopy {
 public:
-    WorksheetCopy(const Controls& controls, const StaticAnalysis& analysis, Commands& commands);
+    WorksheetCopy(const Controls& controls, const StaticAnalysis& analysis, const WaveformPlotter& plotter,
+                  Commands& commands);
 
     void copyPicture(ui::DrawingSurface* surface) const; // "Bild kopieren"
+    // "Bild mit Legende kopieren": the curves with the worksheet's legend below them.
+    void copyPictureWithLegend() const;
     void copyWindow() const;                            // "Fenster kopieren"
     void copyValues() const;                            // "Werte kopieren"
 
@@ -26,4 +30,5 @@ public:
 private:
     const Controls& controls_;
     const StaticAnalysis& analysis_;
+    const WaveformPlotter& plotter_;
 };

@@ -19,26 +19,32 @@ const QString kBelowOne = QStringLiteral("Werte unter 1 werden nicht übernommen
 const std::array<CircuitInput, 5>& circuitInputs()
 {
     static const std::array<CircuitInput, 5> inputs{{
-        {Input::U, &Controls::u, &CircuitValues::u, QStringLiteral("U"), QStringLiteral("V"),
+        {Input::U, &Controls::u, &CircuitValues::u, QStringLiteral("U"),
+         QStringLiteral("Quellenspannung (effektiv)"), QStringLiteral("V"),
          QStringLiteral("Spannung U der Quelle in Volt"),
          QStringLiteral("Spannung U der Quelle, Effektivwert in Volt (V).\n") + commaHint() +
              QStringLiteral(", z. B. 10 oder 12,5.\n") + kBelowOne,
          circuit::acceptsWholeNonZero, circuit::waitOfWholeNonZero, true, 0.0, {}, QStringLiteral("voltage")},
-        {Input::F, &Controls::f, &CircuitValues::f, QStringLiteral("f"), QStringLiteral("Hz"),
+        {Input::F, &Controls::f, &CircuitValues::f, QStringLiteral("f"),
+         QStringLiteral("Frequenz"), QStringLiteral("Hz"),
          QStringLiteral("Frequenz f in Hertz"),
          QStringLiteral("Frequenz f der Quelle in Hertz (Hz).\n") + commaHint() +
              QStringLiteral(", z. B. 50 oder 162,5.\n") + kBelowOne,
          circuit::acceptsWholeNonZero, circuit::waitOfWholeNonZero, true, 0.0, {}, QStringLiteral("frequency")},
-        {Input::R, &Controls::r, &CircuitValues::r, QStringLiteral("R"), QStringLiteral("Ohm"),
+        {Input::R, &Controls::r, &CircuitValues::r, QStringLiteral("R"),
+         QStringLiteral("Widerstand"), QStringLiteral("Ohm"),
          QStringLiteral("Widerstand R in Ohm"),
          QStringLiteral("Widerstand R in Ohm.\n") + commaHint() + QStringLiteral(", z. B. 100 oder 47,5.\n") + kBelowOne,
          circuit::acceptsWholeNonZero, circuit::waitOfWholeNonZero, true, 0.0, {}, QStringLiteral("resistance")},
-        {Input::L, &Controls::l, &CircuitValues::l, QStringLiteral("L"), QStringLiteral("H"),
+        {Input::L, &Controls::l, &CircuitValues::l, QStringLiteral("L"),
+         QStringLiteral("Induktivität"), QStringLiteral("H"),
          QStringLiteral("Induktivität L in Henry"),
          QStringLiteral("Induktivität L der Spule in Henry (H).\n") + commaHint() +
              QStringLiteral(", z. B. 0,1 H = 100 mH.\n0 heißt: keine Spule."),
-         circuit::acceptsInductance, circuit::waitOfInductance, true, 1e3, QStringLiteral("mH"), QStringLiteral("inductance")},
-        {Input::C, &Controls::c, &CircuitValues::c, QStringLiteral("C"), QStringLiteral("F"),
+         circuit::acceptsInductance, circuit::waitOfInductance, true, 1e3, QStringLiteral("mH"),
+         QStringLiteral("inductance")},
+        {Input::C, &Controls::c, &CircuitValues::c, QStringLiteral("C"),
+         QStringLiteral("Kapazität"), QStringLiteral("F"),
          QStringLiteral("Kapazität C in Farad"),
          QStringLiteral("Kapazität C des Kondensators in Farad (F).\n") + commaHint() +
              QStringLiteral(", z. B. 0,00001 F = 10 µF (oder 1E-5).\n0 wird nicht übernommen.\n"

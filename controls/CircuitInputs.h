@@ -20,6 +20,7 @@ struct CircuitInput {
     QLineEdit* Controls::*field;
     double circuit::CircuitValues::*value;
     QString symbol;         // "U"
+    QString quantity;       // "Quellenspannung (effektiv)", as a table of the inputs names it
     QString unit;           // "V", as our own texts write it
     QString accessibleName; // "Spannung U der Quelle in Volt"
     QString help;           // the first lines of its tool tip

@@ -54,3 +54,9 @@ struct Controls {
     ui::Slider* Slider1 = nullptr;
     QColorDialog* cd1 = nullptr;
 };
+
+// The six result labels in the window's order: Ueff, Ieff, Û, Î, Z, phi.
+inline std::array<QLabel*, 6> resultLabels(const Controls& controls)
+{
+    return {controls.ueff, controls.ieff, controls.udach, controls.idach, controls.z, controls.phi};
+}

@@ -123,3 +123,8 @@ void ResonanceChart::setCurves(const Curves& curves)
     legend(band_, curves.bandName, curves.band.has_value());
 }
 
+std::pair<double, double> currentAxisOf(const circuit::CircuitValues& values, const circuit::ResonanceResult& result)
+{
+    const double top = result.currentTop > 0.0 ? result.currentTop * 1.1 : 1.0;
+    return values.u < 0.0 ? std::make_pair(-top, 0.0) : std::make_pair(0.0, top);
+}

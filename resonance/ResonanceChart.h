@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "circuit/ResonanceAnalysis.h"
+
 #include <QChartView>
 #include <QList>
 #include <QPointF>
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 class QAreaSeries;
 class QLineSeries;
@@ -48,3 +51,6 @@ private:
     QValueAxis *currentAxis_, *phaseAxis_;
 };
 
+// The current axis of a result, bottom and top: from 0 to a tenth above the largest current,
+// turned round for a negative source voltage, whose currents are negative.
+std::pair<double, double> currentAxisOf(const circuit::CircuitValues& values, const circuit::ResonanceResult& result);

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <tuple>
 
 using circuit::ResonanceResult;
 
@@ -201,11 +202,7 @@ void ResonanceWindow::showResult(const circuit::CircuitValues& v, bool switchOnM
     }
     curves.axisFrom = r.axisFrom;
     curves.axisTo = r.axisTo;
-    const double top = r.currentTop > 0.0 ? r.currentTop * 1.1 : 1.0;
-    // A negative source voltage gives negative currents: the axis turns round.
-    const bool negative = v.u < 0.0;
-    curves.currentBottom = negative ? -top : 0.0;
-    curves.currentTop = negative ? 0.0 : top;
+    std::tie(curves.currentBottom, curves.currentTop) = currentAxisOf(v, r);
     if (v.f > 0.0 && v.f >= r.axisFrom && v.f <= r.axisTo) {
         curves.present = v.f;
         curves.presentName = QStringLiteral("f = %1 Hz").arg(quantityText(v.f));

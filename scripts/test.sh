@@ -5,7 +5,8 @@
 # compiling) and once with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+# poppler-utils: the worksheet's tests read the PDF back with pdfinfo and pdftotext.
+scripts/install-deps.sh poppler-utils
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

@@ -51,6 +51,11 @@ DialogRecorder::DialogRecorder()
         saveAnswers.pop_front();
         return answer;
     });
+    ui::setPrintPreviewHandler([this](QPrinter& printer, const ui::PrintPainter& paint) {
+        ++printPreviews;
+        if (printAnswer)
+            printAnswer(printer, paint);
+    });
 }
 
 DialogRecorder::~DialogRecorder()
@@ -59,6 +64,7 @@ DialogRecorder::~DialogRecorder()
     ui::setColourHandler({});
     ui::setFileHandler({});
     ui::setSaveHandler({});
+    ui::setPrintPreviewHandler({});
 }
 
 QStringList DialogRecorder::texts() const

@@ -10,11 +10,12 @@
 #include <QStyle>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
-// Answers every message box and colour chooser of the program while it lives, and records
-// what would have been shown.
+// Answers every message box, colour chooser, file dialog and print preview of the program
+// while it lives, and records what would have been shown.
 class QSlider;
 
 class DialogRecorder {
@@ -32,6 +33,9 @@ public:
     std::vector<ui::FileQuestion> fileQuestions;
     std::deque<ui::SaveChoice> saveAnswers;
     std::vector<ui::SaveQuestion> saveQuestions;
+    // What a user does in the print preview; none: closes it without printing.
+    std::function<void(QPrinter&, const ui::PrintPainter&)> printAnswer;
+    int printPreviews = 0;
     int maxOpenAtOnce = 0;
 
     QStringList texts() const;

@@ -789,14 +789,18 @@ private:
             QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, surface->mapToGlobal(at));
             QApplication::sendEvent(surface, &menuEvent);
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            // The copies come last: picture, window, values.
-            const qsizetype entries = menu ? menu->actions().size() : 0;
-            if (entries < 3 || menu->actions()[entries - 3]->text() != QStringLiteral("Bild kopieren\tStrg+C"))
+            static const char* const entries[] = {"Bild kopieren\tStrg+C", "Fenster kopieren", "Werte kopieren"};
+            QAction* found[3] = {};
+            for (QAction* action : menu ? menu->actions() : QList<QAction*>())
+                for (int i = 0; i < 3; ++i)
+                    if (action->text() == QString::fromUtf8(entries[i]))
+                        found[i] = action;
+            if (!found[0] || !found[1] || !found[2])
                 return setFault(QStringLiteral("a right click on %1 shows no copy menu").arg(surface->objectName()));
             if (kind == 4) {
                 QTest::keyClick(menu, Qt::Key_Escape);
             } else {
-                QAction* entry = menu->actions()[entries - 4 + kind];
+                QAction* entry = found[kind - 1];
                 QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
             }
             if (QApplication::activePopupWidget())

@@ -5,8 +5,12 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 
 namespace ui {
 namespace {
@@ -17,10 +21,6 @@ template <typename Handler> Handler& installed()
     static Handler handler;
     return handler;
 }
-MessageHandler& messageHandler() { return installed<MessageHandler>(); }
-ColourHandler& colourHandler() { return installed<ColourHandler>(); }
-FileHandler& fileHandler() { return installed<FileHandler>(); }
-SaveHandler& saveHandler() { return installed<SaveHandler>(); }
 
 int openMessageBoxes = 0;
 
@@ -32,8 +32,8 @@ void showMessage(QWidget* parent, const QString& text, const QString& title, Mes
     struct Closed {
         ~Closed() { --openMessageBoxes; }
     } closed;
-    if (messageHandler()) {
-        messageHandler()({text, title, icon});
+    if (installed<MessageHandler>()) {
+        installed<MessageHandler>()({text, title, icon});
         return;
     }
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
@@ -43,8 +43,8 @@ void showMessage(QWidget* parent, const QString& text, const QString& title, Mes
 
 std::optional<QColor> chooseColour(QColorDialog& dialog)
 {
-    if (colourHandler())
-        return colourHandler()(dialog);
+    if (installed<ColourHandler>())
+        return installed<ColourHandler>()(dialog);
     // A chooser of plain colours, modal over the whole program while it is open.
     dialog.setOption(QColorDialog::ShowAlphaChannel, false);
     dialog.setWindowModality(Qt::ApplicationModal);
@@ -62,8 +62,8 @@ std::optional<QColor> chooseColour(QColorDialog& dialog)
 
 std::optional<QString> chooseFile(QWidget* parent, const FileQuestion& question)
 {
-    if (fileHandler())
-        return fileHandler()(question);
+    if (installed<FileHandler>())
+        return installed<FileHandler>()(question);
     QFileDialog dialog(parent, question.title, question.suggested, question.filter);
     const bool save = question.kind == FileQuestion::Kind::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -78,8 +78,8 @@ std::optional<QString> chooseFile(QWidget* parent, const FileQuestion& question)
 
 SaveChoice askToSave(QWidget* parent, const SaveQuestion& question)
 {
-    if (saveHandler())
-        return saveHandler()(question);
+    if (installed<SaveHandler>())
+        return installed<SaveHandler>()(question);
     QMessageBox box(QMessageBox::Warning, question.title, question.text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     // German whatever translations Qt finds, like the rest of the window.
@@ -97,18 +97,33 @@ SaveChoice askToSave(QWidget* parent, const SaveQuestion& question)
     }
 }
 
-HeldMessages::HeldMessages() : outer_(std::move(messageHandler()))
+HeldMessages::HeldMessages() : outer_(std::move(installed<MessageHandler>()))
 {
-    messageHandler() = [this](const Message& message) { messages_.push_back(message); };
+    installed<MessageHandler>() = [this](const Message& message) { messages_.push_back(message); };
 }
 
-HeldMessages::~HeldMessages() { messageHandler() = std::move(outer_); }
+HeldMessages::~HeldMessages() { installed<MessageHandler>() = std::move(outer_); }
+
+void showPrintPreview(QWidget* parent, QPrinter& printer, const PrintPainter& paint)
+{
+    if (installed<PrintPreviewHandler>()) {
+        installed<PrintPreviewHandler>()(printer, paint);
+        return;
+    }
+    QPrintPreviewDialog preview(&printer, parent);
+    // Large enough to read the page: most of the screen.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        preview.resize(screen->availableGeometry().size() * 0.8);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter* to) { paint(*to); });
+    preview.exec();
+}
 
 bool messageBoxOpen() { return openMessageBoxes > 0; }
 
-void setMessageHandler(MessageHandler handler) { messageHandler() = std::move(handler); }
-void setColourHandler(ColourHandler handler) { colourHandler() = std::move(handler); }
-void setFileHandler(FileHandler handler) { fileHandler() = std::move(handler); }
-void setSaveHandler(SaveHandler handler) { saveHandler() = std::move(handler); }
+void setMessageHandler(MessageHandler handler) { installed<MessageHandler>() = std::move(handler); }
+void setColourHandler(ColourHandler handler) { installed<ColourHandler>() = std::move(handler); }
+void setFileHandler(FileHandler handler) { installed<FileHandler>() = std::move(handler); }
+void setSaveHandler(SaveHandler handler) { installed<SaveHandler>() = std::move(handler); }
+void setPrintPreviewHandler(PrintPreviewHandler handler) { installed<PrintPreviewHandler>() = std::move(handler); }
 
 } // namespace ui

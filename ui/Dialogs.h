@@ -9,6 +9,7 @@
 #include <vector>
 
 class QColorDialog;
+class QPrinter;
 class QWidget;
 
 // The one seam for the program's modal dialogs. The program shows real Qt dialogs; tests
@@ -45,6 +46,11 @@ using SaveHandler = std::function<SaveChoice(const SaveQuestion&)>;
 // Answers the colour chooser: the confirmed colour, or nothing when cancelled. An invalid
 // colour stands for a chooser that failed without being cancelled.
 using ColourHandler = std::function<std::optional<QColor>(QColorDialog&)>;
+// Paints a document onto a printer.
+using PrintPainter = std::function<void(QPrinter&)>;
+// Answers the print preview: given the printer it would print on and the painter of the
+// document, it paints, or not, as a user who prints, or closes the preview.
+using PrintPreviewHandler = std::function<void(QPrinter&, const PrintPainter&)>;
 
 // A modal message box with one OK button; returns when it is closed.
 void showMessage(QWidget* parent, const QString& text, const QString& title, MessageIcon icon);
@@ -75,6 +81,10 @@ private:
     MessageHandler outer_;
 };
 
+// Qt's print preview, modal: `paint` paints the preview, and, when the user prints from it
+// (choosing the printer in Qt's print dialog), the printer. Returns when it is closed.
+void showPrintPreview(QWidget* parent, QPrinter& printer, const PrintPainter& paint);
+
 // True while a message box of the program is open (its own event loop runs timers).
 bool messageBoxOpen();
 
@@ -83,5 +93,6 @@ void setMessageHandler(MessageHandler handler);
 void setColourHandler(ColourHandler handler);
 void setFileHandler(FileHandler handler);
 void setSaveHandler(SaveHandler handler);
+void setPrintPreviewHandler(PrintPreviewHandler handler);
 
 } // namespace ui

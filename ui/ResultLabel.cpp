@@ -71,6 +71,8 @@ void ResultLabel::setSpokenParts(const QString& quantity, const QString& unitWor
     unitWord_ = unitWord;
 }
 
+QString ResultLabel::unitText() const { return unit_ ? unit_->text() : QString(); }
+
 QString ResultLabel::spokenName() const
 {
     return unitWord_.isEmpty() ? quantity_ : quantity_ + QStringLiteral(" in ") + unitWord_;

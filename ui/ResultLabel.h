@@ -28,6 +28,8 @@ public:
     // The quantity as spoken ("Wechselstromwiderstand Z") and its unit as a word ("Ohm").
     void setSpokenParts(const QString& quantity, const QString& unitWord);
 
+    QString quantity() const { return quantity_; } // "Wechselstromwiderstand Z"
+    QString unitText() const;                      // its unit label's caption: "Ohm"
     QString spokenName() const;        // "Wechselstromwiderstand Z in Ohm"
     QString spokenDescription() const; // "Wechselstromwiderstand Z = 303,8226 Ohm"
     // Further lines for the tool tip and the accessible description, asked for each time.

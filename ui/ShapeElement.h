@@ -22,6 +22,8 @@ public:
 
     Kind kind() const { return kind_; }
     QRectF outlinePixels() const;
+    QColor border() const { return border_; }
+    std::optional<QColor> fill() const { return fill_; }
 
     void paint(QPainter& painter) const override;
     QRect pixelBounds() const override;

@@ -15,17 +15,23 @@ using namespace circuit::checked;
 
 ValueTable steadyStateValues(SteadyInputs& in, const std::vector<Curve>& curves)
 {
-    ValueTable table{curves, {}};
+    ValueTable table{curves, {}, {}};
     if (curves.empty())
         return table;
     table.steps.reserve(std::size_t(timeaxis::kSteps));
+    table.ys.reserve(std::size_t(timeaxis::kSteps));
     try {
         for (double s = 1; s <= timeaxis::kSteps; s = add(s, 1.0)) {
-            std::vector<double> row;
+            std::vector<double> row, ys;
             row.reserve(curves.size());
-            for (Curve curve : curves)
-                row.push_back(steadyValue(curve, in, s));
+            ys.reserve(curves.size());
+            for (Curve curve : curves) {
+                const SteadyPoint point = steadyPoint(curve, in, s);
+                ys.push_back(point.y);
+                row.push_back(point.value);
+            }
             table.steps.push_back(std::move(row));
+            table.ys.push_back(std::move(ys));
         }
     } catch (const CalcError&) {
         // The plot ends here too; what it computed before stays.
@@ -43,13 +49,20 @@ ValueTable switchOnValues(SwitchOnInputs& in, const std::vector<Curve>& curves)
     if (table.curves.empty())
         return table;
     table.steps.reserve(std::size_t(timeaxis::kSteps));
-    std::vector<double> row;
+    table.ys.reserve(std::size_t(timeaxis::kSteps));
+    std::vector<double> row, ys;
     SwitchOnState state;
     try {
         runSwitchOn(
             in, {has(Curve::AppliedVoltage), has(Curve::Current), has(Curve::Power)}, state,
-            [&row](const CurvePoint& point) { row.push_back(point.value); },
-            [&] { table.steps.push_back(std::exchange(row, {})); });
+            [&](const CurvePoint& point) {
+                row.push_back(point.value);
+                ys.push_back(point.y);
+            },
+            [&] {
+                table.steps.push_back(std::exchange(row, {}));
+                table.ys.push_back(std::exchange(ys, {}));
+            });
     } catch (const CalcError&) {
     }
     return table;

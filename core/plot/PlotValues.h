@@ -9,13 +9,16 @@
 
 // The values of the drawn curves at every step of a plot, for copying into a spreadsheet,
 // printing and reading off: the physical quantities (volts, amperes, watts) of the points the
-// plot draws, step by step in its order. A step whose point the plot could not compute ends
-// the table: it holds the complete steps before it.
+// plot draws and where it draws them, step by step in its order. A step whose point the plot
+// could not compute ends the table: it holds the complete steps before it.
 namespace plot {
 
 struct ValueTable {
     std::vector<Curve> curves;              // the columns, in the plot's order
     std::vector<std::vector<double>> steps; // one row per step, from step 1 on
+    // The y of each of those points on the waveform surface (twips), row by row as `steps`;
+    // the points of row i lie at x = timeaxis::pointX(i + 1).
+    std::vector<std::vector<double>> ys;
 };
 
 // The steady state: the points of the animation step for the steps 1 to 5000.

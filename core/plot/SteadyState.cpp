@@ -71,9 +71,10 @@ double steadyY(Curve curve, SteadyInputs& in, double s)
     throw circuit::CalcError("no such curve");
 }
 
+namespace {
+
 double steadyValue(Curve curve, SteadyInputs& in, double s)
 {
-    (void)steadyY(curve, in, s);
     const double t = theta(in, s);
     switch (curve) {
     case Curve::AppliedVoltage:
@@ -90,6 +91,14 @@ double steadyValue(Curve curve, SteadyInputs& in, double s)
         return -mul(mul(xl(in), in.iPeak()), std::sin(sub(thetaI(in, s), quarterTurn())));
     }
     throw circuit::CalcError("no such curve");
+}
+
+} // namespace
+
+SteadyPoint steadyPoint(Curve curve, SteadyInputs& in, double s)
+{
+    const double y = steadyY(curve, in, s); // first: where the point fails, the value is not asked
+    return {y, steadyValue(curve, in, s)};
 }
 
 } // namespace plot

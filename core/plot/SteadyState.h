@@ -31,10 +31,13 @@ struct SteadyInputs {
 
 // The y of a curve's point at step s, as the animation step plots it.
 double steadyY(Curve curve, SteadyInputs& in, double s);
-// The physical value of a curve at step s, with the sign its point is drawn with (up is
-// positive): u = Û · sin θ, i = Î · sin θi, p = u · i, uR = R · Î · sin θi,
+// A curve's point at step s: its y, and its physical value with the sign the point is drawn
+// with (up is positive): u = Û · sin θ, i = Î · sin θi, p = u · i, uR = R · Î · sin θi,
 // uC = −XC · Î · sin(θi + q), uL = −XL · Î · sin(θi − q). Where the point fails, so does
 // the value.
-double steadyValue(Curve curve, SteadyInputs& in, double s);
+struct SteadyPoint {
+    double y, value;
+};
+SteadyPoint steadyPoint(Curve curve, SteadyInputs& in, double s);
 
 } // namespace plot

@@ -97,11 +97,15 @@ double voltageY(double sine) { return sub(kZeroLine, mul(kFullScale, sine)); }
 
 double currentY(double current, double iPeak) { return sub(kZeroLine, mul(kCurrentScale, div(current, iPeak))); }
 
+double powerNorm(double uPeak, double r, double phiDegrees)
+{
+    return mul(div(mul(uPeak, uPeak), r), std::cos(div(mul(phiDegrees, kPi), 180.0)));
+}
+
 double powerY(double uPeak, double sine, double current, double r, double phiDegrees)
 {
     const double p = mul(mul(uPeak, sine), current);
-    const double n = mul(div(mul(uPeak, uPeak), r), std::cos(div(mul(phiDegrees, kPi), 180.0)));
-    return add(kZeroLine, mul(kPowerScale, div(p, n)));
+    return add(kZeroLine, mul(kPowerScale, div(p, powerNorm(uPeak, r, phiDegrees))));
 }
 
 } // namespace plot

@@ -44,7 +44,10 @@ double nextCurrent(double uPeak, double sine, double charge, double c, double r)
 
 double voltageY(double sine);                               // 1400 − 1400 · sin
 double currentY(double current, double iPeak);              // 1400 − 1100 · (I / Î)
-// 1400 + 1500 · (p / N), p = Û · sin · I, N = (Û² / R) · cos(φ · 3.141592654 / 180)
+// N = (Û² / R) · cos(φ · 3.141592654 / 180): the power drawn 1500 below the axis (Û · Î up to
+// the rounding of the captions)
+double powerNorm(double uPeak, double r, double phiDegrees);
+// 1400 + 1500 · (p / N), p = Û · sin · I
 double powerY(double uPeak, double sine, double current, double r, double phiDegrees);
 
 } // namespace plot
