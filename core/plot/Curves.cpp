@@ -6,12 +6,12 @@ namespace plot {
 const std::array<CurveInfo, 6>& curveTable()
 {
     static constexpr std::array<CurveInfo, 6> table{{
-        {Curve::AppliedVoltage, "V", true, true, false},
-        {Curve::Current, "A", true, true, false},
-        {Curve::Power, "W", false, true, false},
-        {Curve::ResistorVoltage, "V", true, false, false},
-        {Curve::CapacitorVoltage, "V", true, false, true},
-        {Curve::CoilVoltage, "V", true, false, false},
+        {Curve::AppliedVoltage, "V", "u", true, true, false},
+        {Curve::Current, "A", "i", true, true, false},
+        {Curve::Power, "W", "p", false, true, false},
+        {Curve::ResistorVoltage, "V", "u_R", true, false, false},
+        {Curve::CapacitorVoltage, "V", "u_C", true, false, true},
+        {Curve::CoilVoltage, "V", "u_L", true, false, false},
     }};
     return table;
 }
