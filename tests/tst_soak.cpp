@@ -15,6 +15,7 @@
 #include "circuit/StaticAnalysis.h"
 
 #include "help/HelpWindow.h"
+#include "plot/WaveformPlotter.h"
 #include "resonance/ResonanceWindow.h"
 #include "circuit/InputWait.h"
 #include "circuit/Rounding.h"
@@ -25,6 +26,7 @@
 #include "ui/InputState.h"
 #include "ui/LineElement.h"
 #include "ui/Slider.h"
+#include "ui/Twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,9 +37,11 @@
 #include <QElapsedTimer>
 #include <QKeySequence>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -162,6 +166,7 @@ public:
             QStringLiteral("%1 long delays cut short (%2 loops moving again)").arg(longDelaysCut_).arg(loopsGoingAgain_),
             QStringLiteral("%1 times F1 (%2 times Esc in the guide)").arg(guideOpened_).arg(guideClosed_),
             QStringLiteral("%1 close looks at the drawing surfaces").arg(looks_),
+            QStringLiteral("%1 readouts of a measuring line").arg(readouts_),
             QStringLiteral("%1 message boxes (at most %2 open at once)").arg(messages_).arg(maxOpen_),
             QStringLiteral("%1 actions left an infinite phasor tip").arg(infiniteTips_),
             QStringLiteral("slowest action %1 ms: %2").arg(slowest_).arg(slowestAction_),
@@ -371,6 +376,7 @@ private:
             {80, 70, &Soak::moveSlider},   {220, 150, &Soak::waitForTicks},  {15, 15, &Soak::paintWindow},
             {25, 0, &Soak::startLoop},     {6, 12, &Soak::useGuide},      {30, 20, &Soak::typeComponentKeyByKey},
             {6, 3, &Soak::longDelayThenShortOne}, {15, 25, &Soak::copyFromSurface},  {8, 12, &Soak::useResonanceWindow},
+            {20, 15, &Soak::readOffThePlot},
         };
         int total = 0;
         for (const Weighted& weighted : actions)
@@ -802,6 +808,66 @@ private:
             if (!image.isNull() || !text.isEmpty())
                 setFault(QStringLiteral("closing the copy menu copied something"));
         }
+    }
+
+    // A teacher reads values off the plot: the mouse rests on it or clicks it, or the keys move
+    // the measuring line, or the mouse rests on the phasor diagram. Nothing of the picture
+    // changes, and a line shown marks the step its readout names.
+    void readOffThePlot()
+    {
+        // Now and then the plot to read is drawn first.
+        if (!form_.plotter().lastPlotShown() && chance(30))
+            plot();
+        ui::DrawingSurface* surface = controls.Picture1;
+        const QImage before = surface->image().copy();
+        const QPoint at(below(surface->width()), below(surface->height()));
+        const QPoint global = surface->mapToGlobal(at);
+        switch (below(4)) {
+        case 0: {
+            note(QStringLiteral("rest the mouse on Picture1 at %1, %2").arg(at.x()).arg(at.y()));
+            QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(surface, &move);
+            QHelpEvent rest(QEvent::ToolTip, at, global);
+            QApplication::sendEvent(surface, &rest);
+            break;
+        }
+        case 1:
+            note(QStringLiteral("click Picture1 at %1, %2").arg(at.x()).arg(at.y()));
+            QTest::mouseClick(surface, Qt::LeftButton, {}, at);
+            break;
+        case 2: {
+            static const std::vector<QKeySequence> keys{
+                QKeySequence(Qt::Key_Left),  QKeySequence(Qt::Key_Right), QKeySequence(Qt::SHIFT | Qt::Key_Left),
+                QKeySequence(Qt::SHIFT | Qt::Key_Right), QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_End),
+                QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_Escape)};
+            const QKeySequence key = pick(keys);
+            note(QStringLiteral("press %1 on Picture1").arg(key.toString()));
+            surface->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(surface, key[0].key(), key[0].keyboardModifiers());
+            break;
+        }
+        default: {
+            note(QStringLiteral("rest the mouse on Picture2"));
+            QHelpEvent rest(QEvent::ToolTip, at, controls.Picture2->mapToGlobal(at));
+            QApplication::sendEvent(controls.Picture2, &rest);
+            break;
+        }
+        }
+        if (!controls.Timer1->isActive() && surface->image() != before)
+            return setFault(QStringLiteral("reading off the plot changed its picture"));
+        const auto* line = surface->findChild<ui::LineElement*>(QStringLiteral("cursorLine"));
+        if (!line->isVisible())
+            return;
+        const QString readout = surface->accessibleDescription();
+        const auto step = QRegularExpression(QStringLiteral("^Schritt (\\d+) · t = ")).match(readout);
+        if (!step.hasMatch())
+            return setFault(QStringLiteral("the measuring line stands, but the readout is %1").arg(quoted(readout)));
+        ++readouts_;
+        auto column = [](double twips) { return std::floor(ui::twipsToPixels(twips, 0).x()); };
+        if (column(step.captured(1).toDouble() + 120.0) != column(line->x1()))
+            setFault(QStringLiteral("the readout names step %1, the line stands at %2 twips")
+                         .arg(step.captured(1))
+                         .arg(double(line->x1())));
     }
 
     // The copied values: the inputs as shown, then a header and at most 5000 steps, each row
@@ -1297,6 +1363,7 @@ private:
     mutable long infiniteTips_ = 0;
     mutable long tipChecks_ = 0;
     long looks_ = 0;
+    long readouts_ = 0;
     qint64 slowest_ = -1;
     QString slowestAction_;
 };
