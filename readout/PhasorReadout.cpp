@@ -2,9 +2,9 @@
 #include "readout/PhasorReadout.h"
 
 #include "animation/PhasorFormulas.h"
-#include "circuit/CalcError.h"
 #include "controls/ControlValues.h"
 #include "controls/Curves.h"
+#include "readout/Reading.h"
 #include "ui/DrawingSurface.h"
 #include "ui/LineElement.h"
 
@@ -12,24 +12,6 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QToolTip>
-
-#include <limits>
-
-namespace {
-
-constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
-
-// A caption that is not a number, or a tip far off the float range, reads "—".
-template <typename F> double valueOr(F compute)
-{
-    try {
-        return compute();
-    } catch (const circuit::CalcError&) {
-        return kNoValue;
-    }
-}
-
-} // namespace
 
 PhasorReadout::PhasorReadout(const Controls& controls) : QObject(controls.Picture2), controls_(controls)
 {
@@ -39,8 +21,8 @@ PhasorReadout::PhasorReadout(const Controls& controls) : QObject(controls.Pictur
 
 QString PhasorReadout::readout() const
 {
-    const double uPeak = optionalNumber(controls_.udach->text()).value_or(kNoValue);
-    const double iPeak = optionalNumber(controls_.idach->text()).value_or(kNoValue);
+    const double uPeak = readingOf([this] { return requiredNumber(controls_.udach); });
+    const double iPeak = readingOf([this] { return requiredNumber(controls_.idach); });
     QStringList lines;
     for (const CurveControls& curve : curvesOf(controls_)) {
         // A capacitor's phasor left standing while the capacitor is out stands for nothing.
@@ -50,9 +32,9 @@ QString PhasorReadout::readout() const
         const ui::LineElement& line = *curve.phasor;
         const double dx = double(line.x1()) - double(line.x2());
         const double dy = double(line.y2()) - double(line.y1()); // y grows downwards
-        const double peak = valueOr(
+        const double peak = readingOf(
             [&] { return animation::phasorPeak(curve.curve, animation::phasorLength(dx, dy), uPeak, iPeak); });
-        const double angle = valueOr([&] { return animation::phasorAngle(dx, dy); });
+        const double angle = readingOf([&] { return animation::phasorAngle(dx, dy); });
         lines << QStringLiteral("%1: %2 %3, %4°").arg(curve.symbol(), readingText(peak), curve.unit(), readingText(angle));
     }
     if (lines.isEmpty())

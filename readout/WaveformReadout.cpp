@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "readout/WaveformReadout.h"
 
-#include "circuit/CalcError.h"
 #include "circuit/StaticAnalysis.h"
 #include "controls/ControlValues.h"
 #include "controls/Curves.h"
 #include "plot/TimeAxis.h"
 #include "plot/WaveformPlotter.h"
+#include "readout/Reading.h"
 #include "ui/DrawingSurface.h"
 #include "ui/LineElement.h"
 #include "ui/Twips.h"
@@ -17,13 +17,10 @@
 #include <QToolTip>
 
 #include <cmath>
-#include <limits>
 
 using ui::DrawingSurface;
 
 namespace {
-
-constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
 // A line over the whole height of the drawing area, hidden until it marks a step.
 ui::LineElement* addLine(DrawingSurface* surface, const QString& name, const QColor& colour)
@@ -33,17 +30,6 @@ ui::LineElement* addLine(DrawingSurface* surface, const QString& name, const QCo
     line->setVisible(false);
     surface->elements().add(line);
     return line;
-}
-
-// A computation of the readout that may fail (a text of the plot that is not a number, F = 0)
-// shows "—" where its number would stand.
-template <typename F> double valueOr(F compute)
-{
-    try {
-        return compute();
-    } catch (const circuit::CalcError&) {
-        return kNoValue;
-    }
 }
 
 } // namespace
@@ -245,7 +231,7 @@ void WaveformReadout::showTip(const QPoint& global)
 
 double WaveformReadout::secondsAt(int step) const
 {
-    return valueOr([&] {
+    return readingOf([&] {
         return timeaxis::timeAt(requiredNumber(tableOf_->periods), requiredNumber(tableOf_->circuit[circuit::Input::F]),
                                 step);
     });
@@ -263,7 +249,7 @@ QString WaveformReadout::readout(int step) const
     }
     if (reference_) {
         const double dt = secondsAt(step) - secondsAt(*reference_);
-        const double dphi = valueOr(
+        const double dphi = readingOf(
             [&] { return timeaxis::phaseDifference(requiredNumber(tableOf_->circuit[circuit::Input::F]), dt); });
         lines << QStringLiteral("Bezug bei Schritt %1: Δt = %2 ms · Δφ = %3°")
                      .arg(*reference_)
