@@ -15,7 +15,6 @@
 #include "circuit/StaticAnalysis.h"
 
 #include "help/HelpWindow.h"
-#include "plot/WaveformPlotter.h"
 #include "resonance/ResonanceWindow.h"
 #include "circuit/InputWait.h"
 #include "circuit/Rounding.h"
@@ -26,7 +25,6 @@
 #include "ui/InputState.h"
 #include "ui/LineElement.h"
 #include "ui/Slider.h"
-#include "ui/Twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,7 +35,6 @@
 #include <QElapsedTimer>
 #include <QKeySequence>
 #include <QGuiApplication>
-#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -165,7 +162,6 @@ public:
             QStringLiteral("%1 long delays cut short (%2 loops moving again)").arg(longDelaysCut_).arg(loopsGoingAgain_),
             QStringLiteral("%1 times F1 (%2 times Esc in the guide)").arg(guideOpened_).arg(guideClosed_),
             QStringLiteral("%1 close looks at the drawing surfaces").arg(looks_),
-            QStringLiteral("%1 readouts of a measuring line").arg(readouts_),
             QStringLiteral("%1 message boxes (at most %2 open at once)").arg(messages_).arg(maxOpen_),
             QStringLiteral("%1 actions left an infinite phasor tip").arg(infiniteTips_),
             QStringLiteral("slowest action %1 ms: %2").arg(slowest_).arg(slowestAction_),
@@ -375,7 +371,6 @@ private:
             {80, 70, &Soak::moveSlider},   {220, 150, &Soak::waitForTicks},  {15, 15, &Soak::paintWindow},
             {25, 0, &Soak::startLoop},     {6, 12, &Soak::useGuide},      {30, 20, &Soak::typeComponentKeyByKey},
             {6, 3, &Soak::longDelayThenShortOne}, {15, 25, &Soak::copyFromSurface},  {8, 12, &Soak::useResonanceWindow},
-            {20, 15, &Soak::readOffThePlot},
         };
         int total = 0;
         for (const Weighted& weighted : actions)
@@ -807,41 +802,6 @@ private:
             if (!image.isNull() || !text.isEmpty())
                 setFault(QStringLiteral("closing the copy menu copied something"));
         }
-    }
-
-    // A teacher reads values off the plot: the mouse rests on it or clicks it, or a key moves
-    // the measuring line. The picture stays as it is, and a line shown marks the step its
-    // readout names.
-    void readOffThePlot()
-    {
-        if (!form_.plotter().lastPlotShown() && chance(30))
-            plot(); // now and then the plot to read is drawn first
-        ui::DrawingSurface* surface = controls.Picture1;
-        const QImage before = surface->image().copy();
-        const QPoint at(below(surface->width()), below(surface->height()));
-        static const std::vector<QKeySequence> keys{Qt::Key_Left, Qt::SHIFT | Qt::Key_Right, Qt::Key_End, Qt::Key_Space,
-                                                    Qt::Key_Escape};
-        const QKeySequence key = pick(keys);
-        if (chance(50)) {
-            note(QStringLiteral("press %1 on Picture1").arg(key.toString()));
-            surface->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(surface, key[0].key(), key[0].keyboardModifiers());
-        } else {
-            note(QStringLiteral("rest the mouse on Picture1 at %1, %2, then click").arg(at.x()).arg(at.y()));
-            QHelpEvent rest(QEvent::ToolTip, at, surface->mapToGlobal(at));
-            QApplication::sendEvent(surface, &rest);
-            QTest::mouseClick(surface, Qt::LeftButton, {}, at);
-        }
-        if (!controls.Timer1->isActive() && surface->image() != before)
-            return setFault(QStringLiteral("reading off the plot changed its picture"));
-        const auto* line = surface->findChild<ui::LineElement*>(QStringLiteral("cursorLine"));
-        const QString step = QRegularExpression(QStringLiteral("^Schritt (\\d+) · ")).match(surface->accessibleDescription()).captured(1);
-        auto column = [](double twips) { return std::floor(ui::twipsToPixels(twips, 0).x()); };
-        readouts_ += line->isVisible() ? 1 : 0;
-        if (line->isVisible() && (step.isEmpty() || column(step.toDouble() + 120.0) != column(line->x1())))
-            setFault(QStringLiteral("the measuring line stands at %1 twips, its readout begins %2")
-                         .arg(double(line->x1()))
-                         .arg(quoted(surface->accessibleDescription())));
     }
 
     // The copied values: the inputs as shown, then a header and at most 5000 steps, each row
@@ -1337,7 +1297,6 @@ private:
     mutable long infiniteTips_ = 0;
     mutable long tipChecks_ = 0;
     long looks_ = 0;
-    long readouts_ = 0;
     qint64 slowest_ = -1;
     QString slowestAction_;
 };
