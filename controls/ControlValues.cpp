@@ -39,6 +39,8 @@ circuit::LazyNumber numberIn(const QLabel* caption)
 
 QString textOf(double value) { return QString::fromStdString(circuit::formatGermanNumber(value)); }
 
+QString commaHint() { return QStringLiteral("Zahlen mit Dezimalkomma eingeben"); }
+
 QString quantityText(const std::optional<double>& value)
 {
     return value ? QString::fromStdString(circuit::significantText(*value, 5)) : QStringLiteral("—");

@@ -19,6 +19,8 @@ double requiredNumber(const QString& text);    // throws CalcError when the text
 double requiredNumber(const QLineEdit* field); // the same for the field's text
 double requiredNumber(const QLabel* caption);  // the same for the caption
 QString textOf(double value);
+// How to type a number, as the tool tips of the number fields begin to say it.
+QString commaHint();
 // A quantity computed from the inputs, with five significant digits at every size ("159,15",
 // "3,1831E+157"), or "—" where it does not exist: the same text wherever it is shown.
 QString quantityText(const std::optional<double>& value);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "controls/Controls.h"
 #include "circuit/ResonanceAnalysis.h"
 #include "controls/CircuitInputs.h"
+#include "controls/Controls.h"
 
 #include <QObject>
 #include <QString>

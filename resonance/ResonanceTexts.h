@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-
 // The texts of the window "Resonanz und Leistung", by the program's number rules.
 
 // What the window says about the circuit besides its numbers: no resonance and why, an

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "animation/PhasorFormulas.h"
 
-#include "circuit/CircuitFormulas.h"
 #include "circuit/CheckedMath.h"
+#include "circuit/CircuitFormulas.h"
 
 #include <cmath>
 

@@ -29,13 +29,20 @@ public:
 
     double operator()()
     {
+        if (!ifNumber())
+            throw CalcError("text is not a number");
+        return *value_;
+    }
+
+    // The number, or nothing where the source holds none, for a use that can do without it:
+    // it fails nothing.
+    std::optional<double> ifNumber()
+    {
         if (!known_) {
             value_ = read_ ? read_() : std::nullopt;
             known_ = true;
         }
-        if (!value_)
-            throw CalcError("text is not a number");
-        return *value_;
+        return value_;
     }
 
 private:

@@ -5,6 +5,8 @@
 #include "plot/SwitchOnIntegration.h"
 #include "plot/TimeAxis.h"
 
+#include <limits>
+
 namespace plot {
 
 using namespace circuit::checked;
@@ -21,8 +23,11 @@ void runSwitchOn(SwitchOnInputs& in, SwitchOnCurves drawn, SwitchOnState& state,
         state.sinus = sourceSine(in.phase0(), in.periods(), n);
         if (drawn.voltage) // drawn at a fixed height; its value is Û · sin
             point({Curve::AppliedVoltage, x, voltageY(state.sinus), mul(in.uPeak(), state.sinus)});
-        state.ladung =
-            chargeAtStep(state.ladung, state.strom, {in.phase0(), in.periods(), in.f(), in.r(), in.c(), in.uPeak()}, n);
+        // Î also chooses the step: read for that alone it fails nothing (where it is no number,
+        // the exact step); the current's point still needs it where it is drawn.
+        const double iPeakForStep = in.iPeak.ifNumber().value_or(std::numeric_limits<double>::quiet_NaN());
+        state.ladung = chargeAtStep(state.ladung, state.strom,
+                                    {in.phase0(), in.periods(), in.f(), in.r(), in.c(), in.uPeak(), iPeakForStep}, n);
         state.strom = nextCurrent(in.uPeak(), state.sinus, state.ladung, in.c(), in.r());
         if (drawn.current)
             point({Curve::Current, x, currentY(state.strom, in.iPeak()), state.strom});
