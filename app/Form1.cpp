@@ -17,6 +17,8 @@
 #include "lesson/LessonDocument.h"
 #include "plot/SwitchOnMode.h"
 #include "plot/WaveformPlotter.h"
+#include "readout/PhasorReadout.h"
+#include "readout/WaveformReadout.h"
 #include "resonance/ResonanceFollower.h"
 #include "ui/ColourButton.h"
 #include "ui/Commands.h"
@@ -69,6 +71,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     installToolTips(controls_);
     new InputTint(controls_, *analysis_, *inputs_);
     installResultDetails(controls_, *analysis_);
+    new WaveformReadout(controls_, *plotter_, *analysis_); // after the tips: it falls back on them
+    new PhasorReadout(controls_);
     installHelpKey(this);
     resonance_ = std::make_unique<ResonanceFollower>(controls_, *analysis_, *commands_);
     lessons_ = new LessonDocument(controls_, *analysis_, *animation_, *commands_);

@@ -80,6 +80,8 @@ void installOptionTips(const Controls& controls)
                             "bezogen.\n"
                             "Im Einschaltvorgang ist die Spannung auf volle Höhe gezeichnet, der Strom auf Î "
                             "bezogen, und positive Leistung liegt unter der Achse.\n"
+                            "Nach „Zeichne!“ zeigt die Maus hier Zeit und Werte der Kurven, ein Klick setzt "
+                            "einen Bezug; mit Fokus auch die Pfeiltasten.\n"
                             "Rechtsklick: Bild, Fenster oder Werte kopieren, Arbeitsblatt drucken; Strg+C kopiert "
                             "das Bild."));
     describe(controls.Picture2, QStringLiteral("Zeigerdiagramm: jeder Zeiger dreht sich gegen den Uhrzeigersinn; seine Höhe "

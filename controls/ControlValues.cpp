@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <cmath>
+
 std::u16string_view utf16View(const QString& text)
 {
     return {reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())};
@@ -42,4 +44,9 @@ QString commaHint() { return QStringLiteral("Zahlen mit Dezimalkomma eingeben");
 QString quantityText(const std::optional<double>& value)
 {
     return value ? QString::fromStdString(circuit::significantText(*value, 5)) : QStringLiteral("—");
+}
+
+QString readingText(double value)
+{
+    return std::isfinite(value) ? QString::fromStdString(circuit::significantText(value, 3)) : QStringLiteral("—");
 }

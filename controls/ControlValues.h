@@ -25,6 +25,10 @@ QString commaHint();
 // "3,1831E+157"), or "—" where it does not exist: the same text wherever it is shown.
 QString quantityText(const std::optional<double>& value);
 
+// A value read off a picture, with three significant digits ("4,94", "0,0412"), or "—" where
+// it is not finite.
+QString readingText(double value);
+
 // The characters of a text as the number rules take them.
 std::u16string_view utf16View(const QString& text);
 

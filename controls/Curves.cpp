@@ -22,3 +22,5 @@ CurveControls curveOf(const Controls& controls, Curve curve) { return curvesOf(c
 QString CurveControls::name() const { return check->text(); }
 
 QString CurveControls::unit() const { return QString::fromLatin1(plot::curveInfo(curve).unit); }
+
+QString CurveControls::symbol() const { return QString::fromLatin1(plot::curveInfo(curve).symbol); }

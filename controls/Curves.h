@@ -20,7 +20,8 @@ struct CurveControls {
     ui::LineElement* phasor; // none for the power
 
     QString name() const; // "Angelegte Spannung"
-    QString unit() const; // of its physical value: "V", "A" or "W"
+    QString unit() const;   // of its physical value: "V", "A" or "W"
+    QString symbol() const; // of its value at an instant: "u", "i", "u_R"
 };
 
 // In the order of the table.

@@ -33,6 +33,13 @@ PlotRecord recordOf(const Controls& controls, const CircuitTexts& circuit)
     return record;
 }
 
+bool drawsTheSameValues(PlotRecord a, PlotRecord b)
+{
+    a.curves = b.curves;
+    a.colours = b.colours;
+    return a == b;
+}
+
 plot::ValueTable valuesOf(const PlotRecord& record)
 {
     auto number = [](const QString& text) { return LazyNumber::of(optionalNumber(text)); };

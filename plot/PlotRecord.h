@@ -31,5 +31,9 @@ struct PlotRecord {
 // The plot the window would draw now of `circuit` (the inputs the analysis last read).
 PlotRecord recordOf(const Controls& controls, const CircuitTexts& circuit);
 
+// Whether both give the same value to a curve that both draw: the same circuit, plot and
+// captions, whichever curves are drawn in which colours.
+bool drawsTheSameValues(PlotRecord a, PlotRecord b);
+
 // The physical value of every drawn curve at each step of that plot.
 plot::ValueTable valuesOf(const PlotRecord& record);

@@ -38,6 +38,8 @@ void showPlotError(QWidget* parent)
 WaveformPlotter::WaveformPlotter(const Controls& controls, StaticAnalysis& analysis, AnimationStepper& stepper)
     : controls_(controls), analysis_(analysis), stepper_(stepper)
 {
+    QObject::connect(controls_.Picture1, &ui::DrawingSurface::cleared, controls_.Picture1,
+                     [this] { lastPlotShown_ = false; });
 }
 
 void WaveformPlotter::Command1_Click()
@@ -51,6 +53,7 @@ void WaveformPlotter::Command1_Click()
     lastPlot_ = recordOf(controls_, analysis_.lastRead());
     try {
         controls_.Picture1->cls();
+        lastPlotShown_ = true;
         if (!controls_.Check8->isChecked())
             steadyStatePlot();
         else

@@ -17,8 +17,10 @@ public:
 
     void Command1_Click();
 
-    // What the last plot was drawn from, once "Zeichne!" has drawn one.
+    // What the last plot was drawn from, once "Zeichne!" has drawn one, and whether Picture1
+    // still shows it: no clearing (CLS, the animation's new cycle) has erased it since.
     const std::optional<PlotRecord>& lastPlot() const { return lastPlot_; }
+    bool lastPlotShown() const { return lastPlot_ && lastPlotShown_; }
 
     // The state of the running plot; it keeps the values of the last step.
     double schritt = 0;
@@ -34,4 +36,5 @@ private:
     StaticAnalysis& analysis_;
     AnimationStepper& stepper_;
     std::optional<PlotRecord> lastPlot_;
+    bool lastPlotShown_ = false;
 };

@@ -131,7 +131,11 @@ private slots:
         QVERIFY2(tip.contains(says), qPrintable(tip));
         QVERIFY2(soundsGerman(tip), qPrintable(tip));
         QCOMPARE(accessibleDescription(widget), tip);
-        QCOMPARE(shownToolTip(widget), tip);
+        // The phasor diagram lists its phasors before its own tip.
+        if (control == u"Picture2")
+            QVERIFY(shownToolTip(widget).endsWith(QStringLiteral("\n\n") + tip));
+        else
+            QCOMPARE(shownToolTip(widget), tip);
     }
 
     void colourButtonsNameTheirPhasor()

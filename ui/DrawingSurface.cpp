@@ -70,6 +70,7 @@ void DrawingSurface::cls()
     image_.fill(background());
     baseValid_ = false;
     invalidate(QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize()));
+    emit cleared();
 }
 
 bool DrawingSurface::toDevice(float x, float y, int& px, int& py) const

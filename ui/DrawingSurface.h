@@ -36,6 +36,9 @@ public:
     const QImage& image() const { return image_; }
     QColor background() const;
 
+signals:
+    void cleared(); // by cls(): what was plotted is gone
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

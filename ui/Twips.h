@@ -21,6 +21,7 @@ inline QRect twipsRect(int left, int top, int width, int height)
 }
 
 inline QPointF twipsToPixels(double x, double y) { return QPointF(x / kTwipsPerPixel, y / kTwipsPerPixel); }
+inline double pixelsToTwips(double pixels) { return pixels * kTwipsPerPixel; }
 
 inline QRectF twipsToPixels(const QRectF& twips)
 {

@@ -85,4 +85,13 @@ double tipX(Curve curve, plot::SteadyInputs& in, double s)
     throw circuit::CalcError("the power has no phasor");
 }
 
+double phasorLength(double dx, double dy) { return verified(std::hypot(dx, dy)); }
+
+double phasorAngle(double dx, double dy) { return div(mul(std::atan2(dy, dx), 180.0), kPi); }
+
+double phasorPeak(Curve curve, double length, double uPeak, double iPeak)
+{
+    return div(mul(length, curve == Curve::Current ? iPeak : uPeak), kRadius);
+}
+
 } // namespace animation

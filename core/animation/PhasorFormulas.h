@@ -25,4 +25,12 @@ double coilTipX(double xl, double iPeak, double thetaI, double uPeak);
 double tipY(plot::Curve curve, plot::SteadyInputs& in, double s);
 double tipX(plot::Curve curve, plot::SteadyInputs& in, double s);
 
+// Reading a phasor off the diagram, from its tip's offset from the centre (dx to the right, dy
+// upwards): its length in twips, its angle in degrees counter-clockwise from the right (−180
+// to 180), and the peak value the length stands for, the current's full length being Î and
+// every voltage's Û: length / 1400 · Î or Û.
+double phasorLength(double dx, double dy); // √(dx² + dy²)
+double phasorAngle(double dx, double dy);  // atan2(dy, dx) · 180 / 3.141592654
+double phasorPeak(plot::Curve curve, double length, double uPeak, double iPeak);
+
 } // namespace animation

@@ -6,12 +6,12 @@ namespace plot {
 const std::array<CurveInfo, 6>& curveTable()
 {
     static constexpr std::array<CurveInfo, 6> table{{
-        {Curve::AppliedVoltage, "V", true, true, false, "appliedVoltage"},
-        {Curve::Current, "A", true, true, false, "current"},
-        {Curve::Power, "W", false, true, false, "power"},
-        {Curve::ResistorVoltage, "V", true, false, false, "resistorVoltage"},
-        {Curve::CapacitorVoltage, "V", true, false, true, "capacitorVoltage"},
-        {Curve::CoilVoltage, "V", true, false, false, "coilVoltage"},
+        {Curve::AppliedVoltage, "V", "u", true, true, false, "appliedVoltage"},
+        {Curve::Current, "A", "i", true, true, false, "current"},
+        {Curve::Power, "W", "p", false, true, false, "power"},
+        {Curve::ResistorVoltage, "V", "u_R", true, false, false, "resistorVoltage"},
+        {Curve::CapacitorVoltage, "V", "u_C", true, false, true, "capacitorVoltage"},
+        {Curve::CoilVoltage, "V", "u_L", true, false, false, "coilVoltage"},
     }};
     return table;
 }

@@ -15,6 +15,7 @@ enum class Curve { AppliedVoltage, Current, Power, ResistorVoltage, CapacitorVol
 struct CurveInfo {
     Curve curve;
     const char* unit;    // of its physical value: "V", "A" or "W"
+    const char* symbol;  // of its value at an instant: "u", "i", "p", "u_R", "u_C", "u_L"
     bool hasPhasor;      // a rotating line in the phasor diagram
     bool inSwitchOn;     // drawn by the switch-on plot
     bool needsCapacitor; // drawn in the steady state only with the capacitor built in

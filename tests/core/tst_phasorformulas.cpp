@@ -106,3 +106,37 @@ TEST_CASE(checkedDivisions)
     // An overflow beyond the double range is an error too.
     VERIFY_THROWS_EXCEPTION(circuit::CalcError, resistorY(1e300, 1e300, 1.0, kUPeak));
 }
+
+// Read back off its tip, each phasor gives its curve's peak value and the angle of its curve
+// at that step: the current's, and a quarter turn behind or ahead of it for C and L.
+TEST_DATA(aPhasorReadsBackAsItsPeakAndAngle)
+{
+    const double xc = capacitiveReactance(kF, kC), xl = inductiveReactance(kF, kL);
+    coretest::addColumn<Curve>("curve");
+    coretest::addColumn<double>("peak");
+    coretest::addColumn<double>("degreesAfterTheCurrent"); // NaN: the voltage's own angle
+    coretest::newRow("u") << Curve::AppliedVoltage << kUPeak << std::nan("");
+    coretest::newRow("i") << Curve::Current << kIPeak << 0.0;
+    coretest::newRow("u_R") << Curve::ResistorVoltage << kR * kIPeak << 0.0;
+    coretest::newRow("u_C") << Curve::CapacitorVoltage << xc * kIPeak << -90.0;
+    coretest::newRow("u_L") << Curve::CoilVoltage << xl * kIPeak << 90.0;
+}
+
+TEST_CASE(aPhasorReadsBackAsItsPeakAndAngle)
+{
+    FETCH(Curve, curve);
+    FETCH(double, peak);
+    FETCH(double, degreesAfterTheCurrent);
+    for (const double step : {1.0, 1234.0, 3000.0}) {
+        auto n = [](double value) { return circuit::LazyNumber::of(value); };
+        SteadyInputs in{n(1.0), n(kPhi), n(kUPeak), n(kIPeak), n(kR), n(kF), n(kC), n(kL)};
+        const double dx = tipX(curve, in, step) - 1400.0, dy = 1400.0 - tipY(curve, in, step);
+        VERIFY(std::fabs(phasorPeak(curve, phasorLength(dx, dy), kUPeak, kIPeak) - peak) < 1e-9 * peak);
+        const double theta = stepAngle(1.0, step) * 180.0 / 3.141592654;
+        const double expected = std::isnan(degreesAfterTheCurrent) ? theta : theta - kPhi + degreesAfterTheCurrent;
+        // The same direction, whatever whole turns lie between, and from −180° to 180°.
+        VERIFY(std::fabs(std::remainder(phasorAngle(dx, dy) - expected, 360.0)) < 1e-6);
+        VERIFY(std::fabs(phasorAngle(dx, dy)) <= 180.0);
+    }
+    VERIFY_THROWS_EXCEPTION(circuit::CalcError, phasorLength(HUGE_VAL, 0.0)); // a tip beyond the float range
+}

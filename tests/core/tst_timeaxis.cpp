@@ -56,3 +56,47 @@ TEST_CASE(bothPlotsShareTheSourcePhase)
 }
 
 TEST_CASE(sourcePhaseIsChecked) { VERIFY_THROWS_EXCEPTION(circuit::CalcError, timeaxis::sourcePhase(DBL_MAX, 5000.0)); }
+
+// The step under a point of the axis: the inverse of x = s + 120, an exact half to the even
+// step, and never a step the plot does not have.
+TEST_DATA(theStepAtAPointOfTheAxis)
+{
+    coretest::addColumn<double>("x");
+    coretest::addColumn<double>("step");
+    coretest::newRow("last") << 5120.0 << 5000.0;
+    coretest::newRow("half to even") << 127.5 << 8.0;
+    coretest::newRow("left of the first") << 0.0 << 1.0;
+    coretest::newRow("right of the last") << 5400.0 << 5000.0;
+}
+
+TEST_CASE(theStepAtAPointOfTheAxis)
+{
+    FETCH(double, x);
+    FETCH(double, step);
+    COMPARE(timeaxis::stepAt(x), step);
+}
+
+// The time of a step is that of the source's phase there: the sine drawn at 50 Hz peaks at
+// 5 ms, and a drawn period lasts 1 / F at any number of periods.
+TEST_DATA(theTimeOfAStepIsTheSourcesPhase)
+{
+    coretest::addColumn<double>("periods");
+    coretest::addColumn<double>("f");
+    for (const double periods : {1.0, 3.0})
+        for (const double f : {50.0, 1000.0})
+            coretest::addRow("P %g, %g Hz", periods, f) << periods << f;
+}
+
+TEST_CASE(theTimeOfAStepIsTheSourcesPhase)
+{
+    FETCH(double, periods);
+    FETCH(double, f);
+    const double quarter = 3.141592654 / 2.0 * 785.3981635 / periods; // the step at θ = π/2
+    VERIFY(std::fabs(timeaxis::timeAt(periods, f, quarter) - 0.25 / f) < 1e-12);
+    const double period = 6.283185308 * 785.3981635 / periods;
+    VERIFY(std::fabs(timeaxis::timeAt(periods, f, 100.0 + period) - timeaxis::timeAt(periods, f, 100.0) - 1.0 / f) <
+           1e-12);
+    // A quarter period apart is 90 degrees.
+    COMPARE(timeaxis::phaseDifference(f, 0.25 / f), 90.0);
+    VERIFY_THROWS_EXCEPTION(circuit::CalcError, timeaxis::timeAt(periods, 0.0, 1.0));
+}
