@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QStyleOptionSlider>
@@ -11,13 +12,18 @@
 
 namespace {
 
-// The tests keep their settings (the lessons opened last) apart from the user's.
+// The tests keep their settings (the lessons opened last, the zoom) apart from the user's.
 [[maybe_unused]] const bool kTestSettings = [] {
     QStandardPaths::setTestModeEnabled(true);
     return true;
 }();
 
+// Each test program starts with empty settings: no zoom or lesson of a run before.
+void clearSettings() { QSettings().clear(); }
+
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(clearSettings)
 
 DialogRecorder::DialogRecorder()
 {

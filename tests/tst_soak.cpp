@@ -789,14 +789,17 @@ private:
             QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, surface->mapToGlobal(at));
             QApplication::sendEvent(surface, &menuEvent);
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            // The copies come last: picture, window, values.
-            const qsizetype entries = menu ? menu->actions().size() : 0;
-            if (entries < 3 || menu->actions()[entries - 3]->text() != QStringLiteral("Bild kopieren\tStrg+C"))
+            // The copies, one after the other: picture, window, values.
+            qsizetype copies = -1;
+            for (qsizetype i = 0; menu && i + 2 < menu->actions().size(); ++i)
+                if (menu->actions()[i]->text() == QStringLiteral("Bild kopieren\tStrg+C"))
+                    copies = i;
+            if (copies < 0)
                 return setFault(QStringLiteral("a right click on %1 shows no copy menu").arg(surface->objectName()));
             if (kind == 4) {
                 QTest::keyClick(menu, Qt::Key_Escape);
             } else {
-                QAction* entry = menu->actions()[entries - 4 + kind];
+                QAction* entry = menu->actions()[copies + kind - 1];
                 QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
             }
             if (QApplication::activePopupWidget())

@@ -148,12 +148,13 @@ private slots:
         QStringList texts;
         for (QAction* action : menu->actions())
             texts << action->text();
-        // The lesson commands first, then, after a line, the copies.
+        // The lesson commands first, then, after a line, the copies, and after another, the zoom.
         QCOMPARE(texts, (QStringList{QStringLiteral("Neuer Versuch"), QStringLiteral("Versuch öffnen …"),
                                      QStringLiteral("Versuch speichern"), QStringLiteral("Versuch speichern unter …"),
                                      QStringLiteral("Beispiele"), QStringLiteral("Zuletzt geöffnet"), QString(),
                                      QStringLiteral("Bild kopieren\tStrg+C"), QStringLiteral("Fenster kopieren"),
-                                     QStringLiteral("Werte kopieren")}));
+                                     QStringLiteral("Werte kopieren"), QString(), QStringLiteral("Größer"),
+                                     QStringLiteral("Kleiner"), QStringLiteral("Normale Größe"), QStringLiteral("Vollbild")}));
         entry(menu, QStringLiteral("Bild kopieren\tStrg+C"))->trigger();
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
                  w.controls.Picture2->grab().toImage().convertToFormat(QImage::Format_RGB32));
