@@ -30,7 +30,7 @@ ResonanceWindow::ResonanceWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::
     setObjectName(QStringLiteral("ResonanceWindow"));
     setWindowTitle(QStringLiteral("Resonanz und Leistung"));
     ui::setDesignedFont(this, ui::windowFont());
-    resize(800, 720);
+    ui::resizeWithZoom(this, QSize(800, 720));
 
     auto* layout = new QVBoxLayout(this);
     notes_ = new QLabel(this);

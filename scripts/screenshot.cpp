@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -33,8 +34,9 @@ int main(int argc, char* argv[])
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     const bool fullScreen = argc == 3 && std::strcmp(argv[2], "--full-screen") == 0;
-    const int percent = argc == 4 && std::strcmp(argv[2], "--zoom") == 0 ? std::atoi(argv[3]) : 100;
-    if (argc < 2 || argc > 4 || (argc > 2 && !fullScreen && percent == 100 && std::strcmp(argv[3], "100") != 0)) {
+    const bool zoomed = argc == 4 && std::strcmp(argv[2], "--zoom") == 0;
+    const int percent = zoomed ? std::atoi(argv[3]) : 100;
+    if (!(argc == 2 || fullScreen || (zoomed && percent >= 100 && percent <= 300))) {
         std::fprintf(stderr, "usage: %s OUTPUT.png [--zoom PERCENT | --full-screen]\n", argv[0]);
         return 2;
     }

@@ -6,10 +6,12 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QScreen>
 #include <QVariant>
 #include <QWidget>
 
 #include <cmath>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -154,6 +156,17 @@ void setDesignedFont(QWidget* widget, const QFont& font)
 {
     widget->setProperty(kDesignedFont, font);
     applyFont(widget);
+}
+
+void resizeWithZoom(QWidget* window, QSize designed)
+{
+    auto resizedAt = std::make_shared<double>(0.0);
+    followZoom(window, [window, designed, resizedAt] {
+        const QSize size = *resizedAt > 0.0 ? window->size() * (factor / *resizedAt) : designed * factor;
+        *resizedAt = factor;
+        const QScreen* screen = window->screen();
+        window->resize(screen ? size.boundedTo(screen->availableGeometry().size()) : size);
+    });
 }
 
 void setLayoutOrigin(QWidget* widget, QPoint origin)

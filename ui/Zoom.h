@@ -43,6 +43,10 @@ std::optional<QSize> twipsSize(const QWidget* window);
 // Gives `widget` a font designed for 100 %: it takes it at the present zoom, and at every zoom.
 void setDesignedFont(QWidget* widget, const QFont& font);
 
+// A window of its own size (the guide, say): `designed` at 100 %, grown with the zoom, and
+// grown or shrunk with each change of it, as far as the screen has room.
+void resizeWithZoom(QWidget* window, QSize designed);
+
 // Moves the twips layout inside `widget` by `origin` pixels (full screen centres the layout).
 void setLayoutOrigin(QWidget* widget, QPoint origin);
 

@@ -6,7 +6,6 @@
 #include "zoom/ZoomSteps.h"
 
 #include <QEvent>
-#include <QScreen>
 #include <QShortcut>
 #include <QWidget>
 
@@ -29,10 +28,9 @@ void FullScreen::enter()
     window_->setMinimumSize(0, 0);
     window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     window_->showFullScreen();
-    // The window system may take a moment to give the window the screen; until then the
-    // layout fits the screen, and then the window.
-    const QScreen* screen = window_->screen();
-    fit(screen ? screen->geometry().size() : window_->size());
+    // The layout fits the window as it is, and again once the window system has given it the
+    // screen (at once or a moment later; without a window manager, never).
+    fit(window_->size());
 }
 
 void FullScreen::leave()
@@ -63,11 +61,13 @@ void FullScreen::fit(const QSize& room)
 
 bool FullScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == window_ && active_) {
-        if (event->type() == QEvent::Resize)
+    // A window system may report the state back and forth before the window is full screen;
+    // it has left full screen (on a key of the desktop, say) when it gives the window another size.
+    if (watched == window_ && active_ && event->type() == QEvent::Resize) {
+        if (window_->isFullScreen())
             fit(window_->size());
-        else if (event->type() == QEvent::WindowStateChange && !window_->isFullScreen())
-            leave(); // by the window system
+        else
+            leave();
     }
     return QObject::eventFilter(watched, event);
 }
