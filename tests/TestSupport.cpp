@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include <QColorDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
@@ -95,6 +96,16 @@ void typeInto(QWidget* field, const QString& text)
         edit->selectAll();
     if (!text.isEmpty())
         QTest::keyClicks(field, text);
+}
+
+QList<QPoint> pixelsOf(const QImage& image, QRgb colour)
+{
+    QList<QPoint> found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0x00ffffffu) == colour)
+                found << QPoint(x, y);
+    return found;
 }
 
 QPoint sliderPoint(const QSlider* slider, QStyle::SubControl part)

@@ -37,16 +37,6 @@ void zoomTo(Form1& form, int percent)
         command(form, qRound(ui::zoom() * 100) < percent ? "zoomInAction" : "zoomOutAction")->trigger();
 }
 
-QList<QPoint> pixelsOf(const QImage& image, QRgb colour)
-{
-    QList<QPoint> found;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0x00ffffffu) == colour)
-                found << QPoint(x, y);
-    return found;
-}
-
 } // namespace
 
 class ZoomTest : public QObject {
