@@ -17,7 +17,7 @@ public:
     // Starts the window at the zoom of the last time, as far as its screen has room.
     ZoomCommands(QWidget* window, Commands& commands);
 
-    int percent() const { return percent_; } // outside full screen
+    // The zoom of the window outside full screen, remembered.
     void setPercent(int percent);
 
 private:
