@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
         return answer(early);
 
     QApplication app(argc, argv);
-    // The user's settings (the lessons opened last) live under these names.
+    // The user's settings (the lessons opened last, the zoom) live under these names.
     QCoreApplication::setOrganizationName(QStringLiteral("Wellgrat"));
     QCoreApplication::setApplicationName(QStringLiteral("wellgrat"));
     // Now without the options that Qt took for itself (-platform, -style, …).

@@ -26,9 +26,10 @@
 #include "ui/EnterPressesButton.h"
 #include "ui/GroupFrame.h"
 #include "ui/Slider.h"
-#include "ui/Twips.h"
 #include "ui/WindowFont.h"
 #include "worksheet/Worksheet.h"
+#include "ui/Zoom.h"
+#include "zoom/ZoomCommands.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -45,11 +46,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("Wellgrat-Simulation von Tovander"));
     Q_INIT_RESOURCE(wellgrat); // the resources live in the static library
     setWindowIcon(QIcon(QStringLiteral(":/icons/wellgrat-32.png")));
-    setFont(ui::windowFont());
+    ui::setDesignedFont(this, ui::windowFont());
     // A fixed layout: no resizing, no maximising; first placed in the middle of the screen.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(ui::pixels(8880), ui::pixels(7575));
+    ui::fixSizeInTwips(this, QSize(8880, 7575));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -76,6 +77,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     installHelpKey(this);
     resonance_ = std::make_unique<ResonanceFollower>(controls_, *analysis_, *commands_);
     lessons_ = new LessonDocument(controls_, *analysis_, *animation_, *commands_);
+    new ZoomCommands(this, *commands_); // the window at its remembered zoom, once it is built
     offerMenus();
     ui::letEnterPressButtons(this);
 }
@@ -87,15 +89,15 @@ void Form1::Form_Load() { analysis_->CalcStaticData(); }
 int Form1::takt() const { return animation_->takt(); }
 bool Form1::rechenfehler() const { return analysis_->rechenfehler(); }
 
-// The context menus: all four save and open lessons and print the worksheet; the drawing
+// The context menus: all four save and open lessons, zoom and print the worksheet; the drawing
 // surfaces copy, "Statische Daten" and the schematic open the window "Resonanz und Leistung".
 void Form1::offerMenus()
 {
     using Group = Commands::Group;
-    commands_->offerMenu(controls_.Picture1, {Group::File, Group::Copy, Group::Print});
-    commands_->offerMenu(controls_.Picture2, {Group::File, Group::Copy, Group::Print});
-    commands_->offerMenu(controls_.Frame1, {Group::File, Group::Print, Group::Windows});
-    commands_->offerMenu(controls_.Frame3, {Group::File, Group::Print, Group::Windows});
+    commands_->offerMenu(controls_.Picture1, {Group::File, Group::Copy, Group::View, Group::Print});
+    commands_->offerMenu(controls_.Picture2, {Group::File, Group::Copy, Group::View, Group::Print});
+    commands_->offerMenu(controls_.Frame1, {Group::File, Group::View, Group::Print, Group::Windows});
+    commands_->offerMenu(controls_.Frame3, {Group::File, Group::View, Group::Print, Group::Windows});
 }
 
 void Form1::wireEvents()

@@ -7,7 +7,7 @@
 #include "ui/GroupFrame.h"
 #include "ui/LineElement.h"
 #include "ui/ShapeElement.h"
-#include "ui/Twips.h"
+#include "ui/Zoom.h"
 
 #include <QLabel>
 
@@ -80,7 +80,7 @@ void Schematic::build(Controls& controls)
     layer.add(controls.Shape2);
     controls.Label[1] = new QLabel(QStringLiteral("Quelle"), controls.Frame3);
     controls.Label[1]->setObjectName("Label1");
-    controls.Label[1]->setGeometry(ui::twipsRect(1800, 1320, 615, 255));
+    ui::placeInTwips(controls.Label[1], QRect(1800, 1320, 615, 255));
 }
 
 Schematic::Schematic(const Controls& controls) : controls_(controls) {}

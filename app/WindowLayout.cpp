@@ -16,6 +16,7 @@
 #include "ui/Slider.h"
 #include "ui/Twips.h"
 #include "ui/WrappingCheckBox.h"
+#include "ui/Zoom.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -28,8 +29,6 @@
 
 namespace {
 
-using ui::twipsRect;
-
 struct Box {
     int left, top, width, height;
 };
@@ -38,7 +37,7 @@ template <typename Widget>
 Widget* place(Widget* widget, const QString& name, const Box& box)
 {
     widget->setObjectName(name);
-    widget->setGeometry(twipsRect(box.left, box.top, box.width, box.height));
+    ui::placeInTwips(widget, QRect(box.left, box.top, box.width, box.height));
     return widget;
 }
 
@@ -105,8 +104,8 @@ void buildStaticData(Controls& controls)
     controls.idach = result("idach", {1920, 480, 735, 255});
     controls.Label[22] = label(frame1, "Label22", "A", {2640, 480, 375, 255});
     // The circumflex of Î reaches left of its letter: one pixel of room keeps it whole.
-    controls.Label[24]->setIndent(1);
-    controls.Label[20]->setIndent(1);
+    for (QLabel* peak : {controls.Label[24], controls.Label[20]})
+        ui::followZoom(peak, [peak] { peak->setIndent(ui::zoomed(1)); });
     controls.Label[14] = label(frame1, "Label14", "Wechselstromwiderstand Z=", {120, 720, 2055, 255});
     controls.z = result("z", {2160, 720, 495, 255});
     controls.Label[18] = label(frame1, "Label18", "Ohm", {2760, 720, 615, 255});
@@ -115,10 +114,10 @@ void buildStaticData(Controls& controls)
     controls.Label[19] = label(frame1, "Label19", "Grad", {2760, 960, 615, 255});
 
     // A caption longer than its box (U x sqrt 2 has 15 digits) widens it to the right, the
-    // unit moving along: in the left column up to the separator, in the right one up to the
-    // frame's inner margin.
-    const int leftColumnEnd = ui::pixels(1560) - 4;
-    const int rightColumnEnd = ui::pixels(3735 - 120);
+    // unit moving along: in the left column up to the separator (less four pixels), in the
+    // right one up to the frame's inner margin; in twips.
+    const int leftColumnEnd = 1560 - 60;
+    const int rightColumnEnd = 3735 - 120;
     struct Result {
         QLabel* label;
         QLabel* unit;
@@ -145,9 +144,11 @@ void buildStaticData(Controls& controls)
 // little to the right, clear of the field's border.
 void clearOf(QLabel* label, const QWidget* field)
 {
-    const int overlap = field->geometry().right() + 1 - label->x();
-    if (overlap >= 0)
-        label->setIndent(overlap + 2);
+    ui::followZoom(label, [label, field] {
+        const int overlap = field->geometry().right() + 1 - label->x();
+        if (overlap >= 0)
+            label->setIndent(overlap + ui::zoomed(2));
+    });
 }
 
 void buildCircuitInputs(Controls& controls)
@@ -186,8 +187,8 @@ void buildWaveformSurface(Controls& controls)
     controls.Line[34] = line(axes, controls.Picture1, "Line34", 240, 240, 120, 120);
     // Children of a surface stand in its drawing area, inside the border.
     controls.Label[21] = label(controls.Picture1, "Label21", "t ", {5040, 1560, 495, 255});
-    controls.Label[21]->move(controls.Label[21]->pos() +
-                             QPoint(ui::DrawingSurface::kBorder, ui::DrawingSurface::kBorder));
+    ui::placeInTwips(controls.Label[21], QRect(5040, 1560, 495, 255),
+                     QPoint(ui::DrawingSurface::kBorder, ui::DrawingSurface::kBorder));
 }
 
 void buildPhasorGroup(Controls& controls)
@@ -251,13 +252,14 @@ void buildCurveChoice(Controls& controls)
     controls.Label[26]->setWordWrap(true);
     // As designed, the caption wraps before its last word, and phaseein stands beside that word
     // in the label's box: the lines are no wider than the caption without its last word.
-    {
-        QLabel* phaseLabel = controls.Label[26];
+    QLabel* phaseLabel = controls.Label[26];
+    ui::followZoom(phaseLabel, [phaseLabel] {
         const QString caption = phaseLabel->text();
-        const int firstLine = phaseLabel->fontMetrics().horizontalAdvance(caption.left(caption.lastIndexOf(' '))) + 2;
+        const int firstLine =
+            phaseLabel->fontMetrics().horizontalAdvance(caption.left(caption.lastIndexOf(' '))) + ui::zoomed(2);
         const int lineWidth = qMax(firstLine, ui::pixels(3840 - 2880));
         phaseLabel->setContentsMargins(0, 0, qMax(0, phaseLabel->width() - lineWidth), 0);
-    }
+    });
     controls.phaseein = field(frame2, "phaseein", "0", {3840, 1140, 375, 285});
     controls.phaseein->setEnabled(false);
     controls.Label[27] = label(frame2, "Label27", "Grad", {4200, 1160, 495, 255});
@@ -269,7 +271,7 @@ void buildCredits(Controls& controls)
 {
     QWidget* frame5 = controls.Frame5;
     controls.Label[30] = label(frame5, "Label30", "Wellgrat", {120, 240, 2895, 255});
-    QFont bold = controls.Label[30]->font();
+    QFont bold; // bold alone: the rest, the size at the zoom included, from the window
     bold.setBold(true);
     controls.Label[30]->setFont(bold);
     controls.Label[33] = label(frame5, "Label33", "Version " WELLGRAT_VERSION, {1440, 240, 1695, 255});
@@ -325,7 +327,7 @@ Controls buildControls(QWidget* form)
     controls.Command1 = place(new QPushButton("Zeichne!", form), "Command1", {5040, 1560, 2895, 735});
     QFont big = controls.Command1->font();
     big.setPointSizeF(12);
-    controls.Command1->setFont(big);
+    ui::setDesignedFont(controls.Command1, big);
     controls.Command8 = place(new QPushButton("CLS", form), "Command8", {8040, 1560, 735, 735});
     buildWaveformSurface(controls);
     controls.Frame4 = frame(form, "Frame4", "Zeigerdiagramm", {5640, 2400, 3135, 3855}, frameStyle);

@@ -19,6 +19,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QStandardPaths>
 #include <QWindow>
 
 #include <algorithm>
@@ -538,6 +539,7 @@ int main(int argc, char* argv[])
         }
     }
 
+    QStandardPaths::setTestModeEnabled(true); // the window at 100 %, whatever the user's settings remember
     QApplication app(argc, argv);
     if (memoryOnly)
         return memoryCase();

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <QWindow>
 
@@ -61,7 +62,9 @@ int main(int argc, char* argv[])
     QLabel window(QStringLiteral("Wellgrat"));
     window.show();
 #else
-    // As main.cpp starts the program (without a lesson to open).
+    // As main.cpp starts the program (without a lesson to open), but at 100 %, whatever zoom
+    // the user's settings remember.
+    QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("Wellgrat"));
     QCoreApplication::setApplicationName(QStringLiteral("wellgrat"));
     QTranslator qtGerman;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/HelpWindow.h"
 
+#include "ui/Zoom.h"
+
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QPushButton>
@@ -28,7 +30,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBro
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(browser_);
     layout->addWidget(buttons);
-    resize(460, 540);
+    ui::resizeWithZoom(this, QSize(460, 540));
 }
 
 void installHelpKey(QWidget* form)

@@ -7,6 +7,7 @@
 #include "resonance/ResonanceChart.h"
 #include "ui/TriangleView.h"
 #include "ui/WindowFont.h"
+#include "ui/Zoom.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -29,8 +30,8 @@ ResonanceWindow::ResonanceWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::
 {
     setObjectName(QStringLiteral("ResonanceWindow"));
     setWindowTitle(QStringLiteral("Resonanz und Leistung"));
-    setFont(ui::windowFont());
-    resize(800, 720);
+    ui::setDesignedFont(this, ui::windowFont());
+    ui::resizeWithZoom(this, QSize(800, 720));
 
     auto* layout = new QVBoxLayout(this);
     notes_ = new QLabel(this);

@@ -2,8 +2,10 @@
 #include "TestSupport.h"
 
 #include <QColorDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QStyleOptionSlider>
@@ -11,13 +13,18 @@
 
 namespace {
 
-// The tests keep their settings (the lessons opened last) apart from the user's.
+// The tests keep their settings (the lessons opened last, the zoom) apart from the user's.
 [[maybe_unused]] const bool kTestSettings = [] {
     QStandardPaths::setTestModeEnabled(true);
     return true;
 }();
 
+// Each test program starts with empty settings: no zoom or lesson of a run before.
+void clearSettings() { QSettings().clear(); }
+
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(clearSettings)
 
 DialogRecorder::DialogRecorder()
 {
@@ -95,6 +102,16 @@ void typeInto(QWidget* field, const QString& text)
         edit->selectAll();
     if (!text.isEmpty())
         QTest::keyClicks(field, text);
+}
+
+QList<QPoint> pixelsOf(const QImage& image, QRgb colour)
+{
+    QList<QPoint> found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0x00ffffffu) == colour)
+                found << QPoint(x, y);
+    return found;
 }
 
 QPoint sliderPoint(const QSlider* slider, QStyle::SubControl part)

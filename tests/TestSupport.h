@@ -5,6 +5,8 @@
 #include "ui/Dialogs.h"
 
 #include <QColor>
+#include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QString>
 #include <QStyle>
@@ -72,6 +74,9 @@ QStringList captions(const Controls& controls);
 
 // Replaces the whole text of a field as a user would: select all, then type each character.
 void typeInto(QWidget* field, const QString& text);
+
+// The device pixels of a colour in an image, row by row.
+QList<QPoint> pixelsOf(const QImage& image, QRgb colour);
 
 // The centre of a part of the slider (its handle, say), as the style draws it.
 QPoint sliderPoint(const QSlider* slider, QStyle::SubControl part);

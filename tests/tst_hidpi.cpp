@@ -18,17 +18,6 @@ namespace {
 
 constexpr QRgb kRed = 0xff0000;
 
-// The device pixels of a colour in an image.
-QList<QPoint> pixelsOf(const QImage& image, QRgb colour)
-{
-    QList<QPoint> found;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0x00ffffffu) == colour)
-                found << QPoint(x, y);
-    return found;
-}
-
 } // namespace
 
 class HiDpiTest : public QObject {

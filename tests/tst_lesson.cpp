@@ -482,8 +482,8 @@ private slots:
         QTest::addColumn<QString>("after"); // the first entry after the lesson commands
         QTest::newRow("Picture1") << "Picture1" << "Bild kopieren\tStrg+C";
         QTest::newRow("Picture2") << "Picture2" << "Bild kopieren\tStrg+C";
-        QTest::newRow("Statische Daten") << "Frame1" << "Arbeitsblatt drucken …";
-        QTest::newRow("Schaltplan") << "Frame3" << "Arbeitsblatt drucken …";
+        QTest::newRow("Statische Daten") << "Frame1" << "Größer";
+        QTest::newRow("Schaltplan") << "Frame3" << "Größer";
     }
     void contextMenusOfferTheLessonCommands()
     {

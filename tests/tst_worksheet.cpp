@@ -148,12 +148,14 @@ private slots:
         QStringList texts;
         for (QAction* action : menu->actions())
             texts << action->text();
-        // The lesson commands first, then, after a line each, the copies and the worksheet.
+        // The lesson commands first, then, after a line each, the copies, the zoom and the worksheet.
         QCOMPARE(texts, (QStringList{QStringLiteral("Neuer Versuch"), QStringLiteral("Versuch öffnen …"),
                                      QStringLiteral("Versuch speichern"), QStringLiteral("Versuch speichern unter …"),
                                      QStringLiteral("Beispiele"), QStringLiteral("Zuletzt geöffnet"), QString(),
-                                     QStringLiteral("Bild kopieren	Strg+C"), QStringLiteral("Fenster kopieren"),
-                                     QStringLiteral("Werte kopieren"), QString(), QStringLiteral("Arbeitsblatt drucken …"),
+                                     QStringLiteral("Bild kopieren\tStrg+C"), QStringLiteral("Fenster kopieren"),
+                                     QStringLiteral("Werte kopieren"), QString(), QStringLiteral("Größer"),
+                                     QStringLiteral("Kleiner"), QStringLiteral("Normale Größe"), QStringLiteral("Vollbild"),
+                                     QString(), QStringLiteral("Arbeitsblatt drucken …"),
                                      QStringLiteral("Arbeitsblatt als PDF …"), QStringLiteral("Ergebnisse leer lassen")}));
         entry(menu, QStringLiteral("Bild kopieren\tStrg+C"))->trigger();
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),

@@ -2,6 +2,7 @@
 #include "ui/ColourButton.h"
 
 #include "ui/OpaqueColour.h"
+#include "ui/Zoom.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -29,12 +30,13 @@ void ColourButton::paintEvent(QPaintEvent*)
     QStyleOptionButton option;
     initStyleOption(&option);
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
-    const int inset = isDown() ? 3 : 2;
+    const int inset = zoomed(isDown() ? 3 : 2);
     painter.fillRect(rect().adjusted(inset, inset, -inset, -inset), colour_);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = rect().adjusted(4, 4, -4, -4);
+        const int focusInset = zoomed(4);
+        focus.rect = rect().adjusted(focusInset, focusInset, -focusInset, -focusInset);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }

@@ -4,6 +4,7 @@
 #include "ui/Element.h"
 #include "ui/FocusFrame.h"
 #include "ui/Twips.h"
+#include "ui/Zoom.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -31,7 +32,15 @@ DrawingSurface::DrawingSurface(const QString& name, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_StaticContents);
     setFocusPolicy(Qt::TabFocus);
+    // A hidden surface gets its resize event only once it is shown: the picture follows the
+    // zoom at once all the same.
+    followZoom(this, [this] {
+        if (!image_.isNull())
+            fitImage(size());
+    });
 }
+
+int DrawingSurface::border() { return zoomed(kBorder); }
 
 QColor DrawingSurface::background() const { return palette().color(QPalette::Window); }
 
@@ -52,21 +61,40 @@ void DrawingSurface::ensureImage()
 void DrawingSurface::fitImage(const QSize& widgetSize)
 {
     const qreal ratio = screen() ? screen()->devicePixelRatio() : qApp->devicePixelRatio();
-    const QSize inner = widgetSize - QSize(2 * kBorder, 2 * kBorder);
-    QImage image(inner.expandedTo(QSize(1, 1)) * ratio, QImage::Format_RGB32);
+    const double scale = ratio * zoom();
+    const QSize inner = widgetSize - QSize(2 * border(), 2 * border());
+    const QSize devicePixels = inner.expandedTo(QSize(1, 1)) * ratio;
+    if (!image_.isNull() && image_.size() == devicePixels && scale == scale_)
+        return;
+    QImage image(devicePixels, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(background());
     if (!image_.isNull()) {
         QPainter painter(&image);
-        painter.drawImage(0, 0, image_);
+        if (scale == scale_) {
+            painter.drawImage(0, 0, image_);
+        } else {
+            // What is drawn stays: scaled over pixel by pixel, without blending, so that a
+            // point keeps its colour and a curve stays whole.
+            if (drawn_.isNull()) {
+                drawn_ = image_;
+                drawnScale_ = scale_;
+            }
+            QImage scaled = drawn_.scaled((QSizeF(drawn_.size()) * (scale / drawnScale_)).toSize(),
+                                          Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            scaled.setDevicePixelRatio(ratio);
+            painter.drawImage(0, 0, scaled);
+        }
     }
     image_ = image;
+    scale_ = scale;
     baseValid_ = false;
 }
 
 void DrawingSurface::cls()
 {
     ensureImage();
+    drawn_ = QImage();
     image_.fill(background());
     baseValid_ = false;
     invalidate(QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize()));
@@ -75,9 +103,8 @@ void DrawingSurface::cls()
 
 bool DrawingSurface::toDevice(float x, float y, int& px, int& py) const
 {
-    const double ratio = image_.devicePixelRatio();
-    const double dx = std::floor(x / kTwipsPerPixel * ratio);
-    const double dy = std::floor(y / kTwipsPerPixel * ratio);
+    const double dx = std::floor(x / kTwipsPerPixel * scale_);
+    const double dy = std::floor(y / kTwipsPerPixel * scale_);
     // Also false for NaN and the infinities of far-off points.
     if (!(dx >= 0 && dx < image_.width() && dy >= 0 && dy < image_.height()))
         return false;
@@ -92,10 +119,12 @@ void DrawingSurface::pset(float x, float y, QRgb colour)
     int px = 0, py = 0;
     if (!toDevice(x, y, px, py))
         return;
-    // A point is one pixel of the window's layout, however many device pixels that takes,
-    // and starts at the device pixel of its position.
+    if (!drawn_.isNull())
+        drawn_ = QImage(); // drawn at this zoom from now on
+    // A point is one pixel of the window's layout, however many device pixels the zoom and
+    // the screen make of it, and starts at the device pixel of its position.
     const double ratio = image_.devicePixelRatio();
-    const int side = std::max(1, int(std::lround(ratio)));
+    const int side = std::max(1, int(std::lround(scale_)));
     const int right = std::min(px + side, image_.width()), bottom = std::min(py + side, image_.height());
     const QRgb pixel = colour | 0xff000000u;
     for (int row = py; row < bottom; ++row)
@@ -185,7 +214,8 @@ QRgb DrawingSurface::pixelAt(float x, float y) const
 // faster than a region of several, whose few pixels fewer gain nothing.
 void DrawingSurface::invalidate(const QRect& drawingPixels)
 {
-    dirty_ |= drawingPixels.translated(kBorder, kBorder) & rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
+    const int b = border();
+    dirty_ |= drawingPixels.translated(b, b) & rect().adjusted(b, b, -b, -b);
     if (!flushQueued_ && !dirty_.isEmpty()) {
         // Whatever no refresh shows is shown when the running handler returns.
         flushQueued_ = true;
@@ -211,24 +241,25 @@ void DrawingSurface::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect clip = event->rect();
-    const QRect inner = rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
-    const QRect drawing = (clip & inner).translated(-kBorder, -kBorder);
+    const int b = border();
+    const QRect inner = rect().adjusted(b, b, -b, -b);
+    const QRect drawing = (clip & inner).translated(-b, -b);
     if (!drawing.isEmpty()) {
         prepareBase();
         const double ratio = base_.devicePixelRatio();
         const QRectF source(drawing.x() * ratio, drawing.y() * ratio, drawing.width() * ratio,
                             drawing.height() * ratio);
-        painter.drawImage(QRectF(drawing.translated(kBorder, kBorder)), base_, source);
+        painter.drawImage(QRectF(drawing.translated(b, b)), base_, source);
         if (baseCount_ < elements_.count()) {
             painter.save();
-            painter.translate(kBorder, kBorder);
+            painter.translate(b, b);
             painter.setClipRect(drawing);
             elements_.paint(painter, drawing, baseCount_, elements_.count());
             painter.restore();
         }
     }
     if (!inner.contains(clip)) {
-        qDrawShadePanel(&painter, rect(), palette(), true, kBorder);
+        qDrawShadePanel(&painter, rect(), palette(), true, b);
         if (hasFocus() && !hideFocus_)
             paintFocusFrame(painter, rect(), palette());
     }

@@ -11,15 +11,17 @@
 
 namespace ui {
 
-// A drawing surface that keeps what is plotted in a persistent image, at the screen's
-// device pixel ratio. Points are plotted in twips of its drawing area; its line and shape
-// elements are painted over the image, so clearing leaves them. A refresh repaints at once,
-// but only the pixels changed since the last one; whatever no refresh shows is shown when
-// the running handler returns.
+// A drawing surface that keeps what is plotted in a persistent image, at the zoom times the
+// screen's device pixel ratio; a change of the zoom scales the picture over to the new size.
+// Points are plotted in twips of its drawing area; its line and shape elements are painted
+// over the image, so clearing leaves them. A refresh repaints at once, but only the pixels
+// changed since the last one; whatever no refresh shows is shown when the running handler
+// returns.
 class DrawingSurface : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kBorder = 2; // sunken border around the drawing area, in pixels
+    static constexpr int kBorder = 2; // sunken border around the drawing area, in pixels at 100 %
+    static int border();              // the same at the present zoom
 
     explicit DrawingSurface(const QString& name, QWidget* parent = nullptr);
 
@@ -59,6 +61,11 @@ private:
     bool hideFocus_ = false; // while its picture is taken for the clipboard
 
     QImage image_;
+    double scale_ = 0.0; // device pixels of image_ to a pixel of the layout at 100 %
+    // The picture as last drawn, while only the zoom has changed since: each new size is scaled
+    // from it, so that one step of the zoom after another loses nothing.
+    QImage drawn_;
+    double drawnScale_ = 0.0;
     ElementLayer elements_;
     QRect dirty_; // widget pixels changed since the last refresh or flush
     bool flushQueued_ = false;

@@ -11,7 +11,7 @@ namespace ui {
 void paintFocusFrame(QPainter& painter, const QRect& outer, const QPalette& palette)
 {
     const QColor colour = palette.color(QPalette::Active, QPalette::Highlight);
-    const int b = DrawingSurface::kBorder;
+    const int b = DrawingSurface::border();
     painter.fillRect(outer.x(), outer.y(), outer.width(), b, colour);
     painter.fillRect(outer.x(), outer.bottom() - b + 1, outer.width(), b, colour);
     painter.fillRect(outer.x(), outer.y() + b, b, outer.height() - 2 * b, colour);

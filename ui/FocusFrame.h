@@ -7,8 +7,8 @@ class QRect;
 
 namespace ui {
 
-// The focus frame of a drawing surface: its sunken border, two pixels wide, in the
-// highlight colour, so that what is drawn inside stays untouched.
+// The focus frame of a drawing surface: its sunken border, two pixels of the layout wide, in
+// the highlight colour, so that what is drawn inside stays untouched.
 void paintFocusFrame(QPainter& painter, const QRect& outer, const QPalette& palette);
 
 } // namespace ui

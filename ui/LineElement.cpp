@@ -48,7 +48,6 @@ LineElement::LineElement(const QString& name, float x1, float y1, float x2, floa
 {
     setObjectName(name);
     updatePen();
-    bounds_ = computeBounds();
 }
 
 void LineElement::updatePen()
@@ -63,7 +62,7 @@ void LineElement::change(float& field, float value)
         return;
     const QRect old = shownPixels();
     field = value;
-    bounds_ = computeBounds();
+    boundsZoom_ = 0.0;
     repaintChange(old);
 }
 
@@ -83,15 +82,16 @@ void LineElement::setWidth(int pixels)
     const QRect old = shownPixels();
     width_ = pixels;
     updatePen();
-    bounds_ = computeBounds();
+    boundsZoom_ = 0.0;
     repaintChange(old);
 }
 
 void LineElement::paint(QPainter& painter) const
 {
     // The pen is cosmetic, so its width is in device pixels: a line one pixel wide is one
-    // pixel of the window's layout, two device pixels at 200 %.
-    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    // pixel of the window's layout, two device pixels at 200 % (of the zoom or the screen).
+    const qreal zoom = ui::zoom();
+    const qreal ratio = (painter.device() ? painter.device()->devicePixelRatioF() : 1.0) * zoom;
     auto line = clipped(twipsToPixels(x1_, y1_), twipsToPixels(x2_, y2_));
     if (!line)
         return;
@@ -102,22 +102,30 @@ void LineElement::paint(QPainter& painter) const
         scaled.setWidthF(width_ * ratio);
         painter.setPen(scaled);
         // At 100 % a line on x covers the pixel right of x; at any scale it covers the same
-        // pixel of the layout, the device pixels from x on, as the plotted points do.
-        const qreal shift = 0.5 - 0.5 / ratio;
+        // pixel of the layout, the device pixels from x on, as the plotted points do. The
+        // shift is in the painter's pixels, the layout's at the zoom.
+        const qreal shift = (0.5 - 0.5 / ratio) * zoom;
         line->translate(shift, shift);
     }
     painter.drawLine(*line);
 }
 
-QRect LineElement::pixelBounds() const { return bounds_; }
+QRect LineElement::pixelBounds() const
+{
+    if (boundsZoom_ != ui::zoom()) {
+        bounds_ = computeBounds();
+        boundsZoom_ = ui::zoom();
+    }
+    return bounds_;
+}
 
 QRect LineElement::computeBounds() const
 {
     // Tips far off the surface (huge amplitudes) are clamped: nothing there is visible.
     auto clamp = [](double v) { return std::isfinite(v) ? std::clamp(v, -kFar, kFar) : 0.0; };
-    const QPointF a(clamp(x1_ / kTwipsPerPixel), clamp(y1_ / kTwipsPerPixel));
-    const QPointF b(clamp(x2_ / kTwipsPerPixel), clamp(y2_ / kTwipsPerPixel));
-    const int margin = width_ / 2 + 2;
+    const QPointF a(clamp(twipsToPixels(x1_)), clamp(twipsToPixels(y1_)));
+    const QPointF b(clamp(twipsToPixels(x2_)), clamp(twipsToPixels(y2_)));
+    const int margin = int(std::ceil((width_ / 2 + 2) * ui::zoom()));
     return QRectF(a, b).normalized().toAlignedRect().adjusted(-margin, -margin, margin, margin);
 }
 

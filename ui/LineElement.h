@@ -8,7 +8,8 @@
 
 namespace ui {
 
-// A line given by two end points in twips of its container, a colour and a width in pixels.
+// A line given by two end points in twips of its container, a colour and a width in pixels of
+// the layout (the zoom widens it).
 class LineElement : public Element {
     Q_OBJECT
     Q_PROPERTY(float X1 READ x1 WRITE setX1)
@@ -47,8 +48,9 @@ private:
     float x1_, y1_, x2_, y2_;
     QColor colour_ = Qt::black;
     int width_ = 1;
-    QPen pen_;     // made from colour and width once, not at every paint
-    QRect bounds_; // pixelBounds(), kept up to date with the end points and the width
+    QPen pen_;             // made from colour and width once, not at every paint
+    mutable QRect bounds_; // pixelBounds(), kept up to date with the end points, width and zoom
+    mutable double boundsZoom_ = 0.0;
 };
 
 } // namespace ui

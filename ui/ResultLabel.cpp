@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ResultLabel.h"
 
+#include "ui/Twips.h"
+#include "ui/Zoom.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -11,6 +14,7 @@ namespace ui {
 
 namespace {
 
+// At 100 %; the zoom scales them.
 constexpr int kUnitGap = 2;            // pixels between the end of the caption and its unit
 constexpr double kSmallestPoint = 6.0; // smallest type a long caption may take
 constexpr double kPointStep = 0.75;    // one pixel at 96 dpi
@@ -56,13 +60,13 @@ ResultLabel::ResultLabel(const QString& caption, QWidget* parent) : QLabel(capti
         parent->installEventFilter(this);
 }
 
-void ResultLabel::setUnit(QLabel* unit, int rightLimit)
+void ResultLabel::setUnit(QLabel* unit, int rightLimitTwips)
 {
     unit_ = unit;
-    rightLimit_ = rightLimit;
+    rightLimitTwips_ = rightLimitTwips;
     designBox_ = geometry();
     unitDesignPos_ = unit ? unit->pos() : QPoint();
-    fitCaption();
+    followZoom(this, [this] { fitCaption(); });
 }
 
 void ResultLabel::setSpokenParts(const QString& quantity, const QString& unitWord)
@@ -102,14 +106,18 @@ void ResultLabel::fitCaption()
 {
     if (designBox_.isNull() || !parentWidget())
         return;
+    const QRect designBox = designedGeometry(this).value_or(designBox_);
+    const QPoint unitDesignPos =
+        unit_ ? designedGeometry(unit_).value_or(QRect(unitDesignPos_, QSize())).topLeft() : QPoint();
     const QString caption = text();
-    const int unitWidth = unit_ ? advance(unit_->font(), unit_->text()) + kUnitGap : 0;
-    const int room = qMax(designBox_.width(), rightLimit_ - designBox_.left() - unitWidth);
+    const int unitWidth = unit_ ? advance(unit_->font(), unit_->text()) + zoomed(kUnitGap) : 0;
+    const int room = qMax(designBox.width(), pixels(rightLimitTwips_) - designBox.left() - unitWidth);
 
     QFont font = parentWidget()->font();
     int needed = advance(font, caption);
     const bool shrink = needed > room;
-    for (double size = font.pointSizeF() - kPointStep; needed > room && size >= kSmallestPoint; size -= kPointStep) {
+    const double step = kPointStep * zoom(), smallest = kSmallestPoint * zoom();
+    for (double size = font.pointSizeF() - step; needed > room && size >= smallest; size -= step) {
         font.setPointSizeF(size);
         needed = advance(font, caption);
     }
@@ -121,10 +129,10 @@ void ResultLabel::fitCaption()
     cut_ = needed > room;
     update();
 
-    const int width = qMin(qMax(designBox_.width(), needed), room);
-    setGeometry(designBox_.left(), designBox_.top(), width, designBox_.height());
+    const int width = qMin(qMax(designBox.width(), needed), room);
+    setGeometry(designBox.left(), designBox.top(), width, designBox.height());
     if (unit_)
-        unit_->move(qMax(unitDesignPos_.x(), designBox_.left() + qMin(needed, room) + kUnitGap), unitDesignPos_.y());
+        unit_->move(qMax(unitDesignPos.x(), designBox.left() + qMin(needed, room) + zoomed(kUnitGap)), unitDesignPos.y());
 
     if (caption != fittedCaption_) {
         fittedCaption_ = caption;

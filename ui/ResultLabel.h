@@ -22,9 +22,10 @@ class ResultLabel : public QLabel {
 public:
     ResultLabel(const QString& caption, QWidget* parent = nullptr);
 
-    // The unit label that follows the caption, and the rightmost pixel (in the parent's
-    // coordinates) that the two may reach. Takes the current geometries as the designed ones.
-    void setUnit(QLabel* unit, int rightLimit);
+    // The unit label that follows the caption, and how far right (in twips of the parent)
+    // the two may reach. Takes the current geometries as the designed ones, or where the zoom
+    // places the two (Zoom.h); fits the caption again at every zoom.
+    void setUnit(QLabel* unit, int rightLimitTwips);
     // The quantity as spoken ("Wechselstromwiderstand Z") and its unit as a word ("Ohm").
     void setSpokenParts(const QString& quantity, const QString& unitWord);
 
@@ -55,7 +56,7 @@ private:
     QRect designBox_;
     QPoint unitDesignPos_;
     QPointer<QLabel> unit_;
-    int rightLimit_ = 0;
+    int rightLimitTwips_ = 0;
     QString quantity_;
     QString unitWord_;
     QString fittedCaption_;

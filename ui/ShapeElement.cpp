@@ -23,13 +23,14 @@ QRectF ShapeElement::outlinePixels() const
         const double side = std::min(box.width(), box.height());
         box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
     }
-    // The outline runs along the inside of the box.
-    return box.adjusted(0, 0, -1, -1);
+    // The outline, one pixel of the layout wide, runs along the inside of the box.
+    const double line = zoom();
+    return box.adjusted(0, 0, -line, -line);
 }
 
 void ShapeElement::paint(QPainter& painter) const
 {
-    painter.setPen(QPen(border_, 1));
+    painter.setPen(QPen(border_, zoom()));
     painter.setBrush(fill_ ? QBrush(*fill_) : QBrush(Qt::NoBrush));
     const QRectF outline = outlinePixels();
     if (kind_ == Kind::Circle) {
@@ -44,7 +45,8 @@ void ShapeElement::paint(QPainter& painter) const
 
 QRect ShapeElement::pixelBounds() const
 {
-    return outlinePixels().toAlignedRect().adjusted(-2, -2, 2, 2);
+    const int margin = zoomed(2);
+    return outlinePixels().toAlignedRect().adjusted(-margin, -margin, margin, margin);
 }
 
 } // namespace ui

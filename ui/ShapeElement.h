@@ -10,8 +10,8 @@
 
 namespace ui {
 
-// A rectangle or a circle inside a box given in twips of its container. The circle takes
-// the smaller side of the box and is centred in it.
+// A rectangle or a circle inside a box given in twips of its container, its outline one pixel
+// of the layout wide. The circle takes the smaller side of the box and is centred in it.
 class ShapeElement : public Element {
     Q_OBJECT
 public:

@@ -8,8 +8,8 @@ namespace ui {
 class DrawingSurface;
 
 // The picture of a drawing surface as the window shows it, with its border, what is plotted
-// and its line, shape and label elements, but without the focus frame; at the screen's
-// device pixel ratio.
+// and its line, shape and label elements, but without the focus frame; at the present zoom
+// and the screen's device pixel ratio.
 class SurfacePicture {
 public:
     static QImage of(DrawingSurface& surface);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/WrappingCheckBox.h"
 
+#include "ui/Zoom.h"
+
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -42,7 +44,8 @@ void WrappingCheckBox::paintEvent(QPaintEvent*)
     if (focused) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = (fontMetrics().boundingRect(area, kFlags, caption).adjusted(-1, 0, 1, 0)) & rect();
+        const int margin = zoomed(1);
+        focus.rect = (fontMetrics().boundingRect(area, kFlags, caption).adjusted(-margin, 0, margin, 0)) & rect();
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }
