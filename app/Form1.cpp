@@ -66,8 +66,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     installToolTips(controls_);
     new InputTint(controls_, *analysis_, *inputs_);
     installResultDetails(controls_, *analysis_);
-    installHelpKey(this);
-    resonance_ = std::make_unique<ResonanceFollower>(controls_, *analysis_, *commands_);
+    installGuide(*commands_, this);
+    resonance_ = std::make_unique<ResonanceFollower>(controls_, *analysis_, *inputs_, *commands_);
     offerMenus();
     ui::letEnterPressButtons(this);
 }

@@ -83,14 +83,7 @@ QString WorksheetCopy::valuesText() const
     // text still waiting in its field) and the results as shown, in the window's words.
     const CircuitTexts& circuit = analysis_.lastRead();
     using circuit::Input;
-    row(QStringLiteral(u"Größe"), QStringLiteral(u"Wert"), QStringLiteral(u"Einheit"));
-    for (const Input input : {Input::U, Input::F, Input::R, Input::C, Input::L}) {
-        const CircuitInput& in = circuitInput(input);
-        if (in.readWithoutCapacitor || circuit.capacitorIn)
-            row(in.symbol, circuit[input], in.unit);
-        else
-            row(in.symbol, QStringLiteral(u"ausgebaut"));
-    }
+    text += circuitTable(circuit);
     row(QStringLiteral(u"Anzahl der Perioden"), controls_.perioden->text());
     if (switchOn)
         row(QStringLiteral(u"Phase im Moment des Einschaltens"), controls_.phaseein->text(), QStringLiteral(u"Grad"));
