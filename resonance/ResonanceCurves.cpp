@@ -11,7 +11,7 @@ const std::array<ResonanceCurve, 5>& resonanceCurves()
         {QStringLiteral("currentCurve"), QStringLiteral("Strom I"), QStringLiteral("I"), QStringLiteral("A"),
          &CircuitQuantities::i, Axis::Current, QColor(0, 0, 192), Qt::SolidLine, true},
         {QStringLiteral("phaseCurve"), QStringLiteral("Phase φ"), QStringLiteral("φ"), QStringLiteral("Grad"),
-         &CircuitQuantities::phiDegrees, Axis::Phase, QColor(200, 0, 0), Qt::DashLine, true},
+         &CircuitQuantities::phiDegrees, Axis::Phase, QColor(200, 0, 0), Qt::SolidLine, true},
         {QStringLiteral("resistorVoltageCurve"), QStringLiteral("U_R"), QStringLiteral("U_R"), QStringLiteral("V"),
          &CircuitQuantities::ur, Axis::Voltage, QColor(0, 0, 0), Qt::SolidLine, false},
         {QStringLiteral("coilVoltageCurve"), QStringLiteral("U_L"), QStringLiteral("U_L"), QStringLiteral("V"),

@@ -4,9 +4,11 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <tuple>
 
 namespace ui {
@@ -19,6 +21,10 @@ double dot(QPointF a, QPointF b) { return a.x() * b.x() + a.y() * b.y(); }
 
 bool crosses(const QLineF& line, const QRectF& rect)
 {
+    // Most lines lie wholly to one side of the text.
+    if (std::max(line.x1(), line.x2()) < rect.left() || std::min(line.x1(), line.x2()) > rect.right() ||
+        std::max(line.y1(), line.y2()) < rect.top() || std::min(line.y1(), line.y2()) > rect.bottom())
+        return false;
     if (rect.contains(line.p1()) || rect.contains(line.p2()))
         return true;
     const QLineF edges[] = {{rect.topLeft(), rect.topRight()},
@@ -32,8 +38,8 @@ bool crosses(const QLineF& line, const QRectF& rect)
 // Places texts one by one where they cross no line, no text placed before and stay inside.
 class LabelPlacer {
 public:
-    LabelPlacer(const QRectF& bounds, QList<QLineF> lines, const QFontMetricsF& metrics)
-        : bounds_(bounds), lines_(std::move(lines)), metrics_(metrics)
+    LabelPlacer(const QRectF& bounds, QList<QLineF> lines, std::function<QSizeF(const QString&)> sizeOf)
+        : bounds_(bounds), lines_(std::move(lines)), sizeOf_(std::move(sizeOf))
     {
     }
     struct Centre {
@@ -45,7 +51,7 @@ public:
     int collisions() const { return collisions_; }
     int insidePlaces() const { return inside_; }
 
-    QSizeF sizeOf(const QString& text) const { return {metrics_.horizontalAdvance(text) + 2.0, metrics_.height()}; }
+    QSizeF sizeOf(const QString& text) const { return sizeOf_(text); }
 
     // The first of the centres, in the order of preference, where the text is free.
     QRectF place(const QString& text, const QList<Centre>& centres)
@@ -76,7 +82,7 @@ public:
                     if (distance >= nearest)
                         continue;
                     const QRectF rect(first + QPointF(dx - size.width() / 2, dy - size.height() / 2), size);
-                    if (hitsOf(rect) == 0) {
+                    if (isFree(rect)) {
                         best = rect;
                         nearest = distance;
                         fewest = 0;
@@ -127,17 +133,23 @@ private:
     {
         int hits = bounds_.contains(rect) ? 0 : 4;
         const QRectF margin = rect.adjusted(-1, -1, 1, 1);
-        for (const QLineF& line : lines_)
-            hits += crosses(line, margin) ? 1 : 0;
         for (const QRectF& other : placed_)
             hits += other.intersects(margin) ? 2 : 0;
+        for (const QLineF& line : lines_)
+            hits += crosses(line, margin) ? 1 : 0;
         return hits;
+    }
+    bool isFree(const QRectF& rect) const
+    {
+        const QRectF margin = rect.adjusted(-1, -1, 1, 1);
+        return bounds_.contains(rect) && std::none_of(placed_.begin(), placed_.end(), [&](const QRectF& other) { return other.intersects(margin); }) &&
+               std::none_of(lines_.begin(), lines_.end(), [&](const QLineF& line) { return crosses(line, margin); });
     }
 
     QRectF bounds_;
     QList<QLineF> lines_;
     QList<QRectF> placed_;
-    const QFontMetricsF& metrics_;
+    std::function<QSizeF(const QString&)> sizeOf_;
     int collisions_ = 0, inside_ = 0;
 };
 
@@ -193,6 +205,7 @@ void VectorFigure::setFigure(const std::optional<Figure>& figure)
 {
     figure_ = figure;
     layout_.reset();
+    texts_.clear();
     if (figure_) {
         QStringList texts;
         for (const Vector& vector : figure_->chain)
@@ -213,9 +226,30 @@ void VectorFigure::resizeEvent(QResizeEvent* event)
 
 void VectorFigure::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         layout_.reset();
+        texts_.clear();
+    }
     QWidget::changeEvent(event);
+}
+
+// Measuring or drawing a text shapes it anew each time; a layout measures each of its texts
+// often, and a figure is drawn afresh at every keystroke: each text is shaped once.
+const QStaticText& VectorFigure::shaped(const QString& text) const
+{
+    auto known = texts_.constFind(text);
+    if (known == texts_.constEnd()) {
+        QStaticText shaped(text);
+        shaped.setTextFormat(Qt::PlainText);
+        shaped.prepare(QTransform(), font());
+        known = texts_.insert(text, shaped);
+    }
+    return *known;
+}
+
+QSizeF VectorFigure::textSize(const QString& text) const
+{
+    return {shaped(text).size().width() + 2.0, QFontMetricsF(font()).height()};
 }
 
 QPolygonF VectorFigure::drawnPoints() const { return figure_ ? layout().points : QPolygonF(); }
@@ -239,19 +273,21 @@ const VectorFigure::Layout& VectorFigure::layout() const
     const QFontMetricsF metrics(font());
     double widest = 0.0;
     for (const Vector& vector : figure_->chain)
-        widest = std::max(widest, metrics.horizontalAdvance(vector.text));
-    widest = std::max(widest, metrics.horizontalAdvance(figure_->closing.text));
+        widest = std::max(widest, textSize(vector.text).width());
+    widest = std::max(widest, textSize(figure_->closing.text).width());
     std::optional<Layout> best;
     auto rank = [](const Layout& layout) {
         const QRectF box = layout.points.boundingRect();
         return std::make_tuple(layout.collisions, layout.symbols, layout.insidePlaces, -(box.width() + box.height()));
     };
     for (const bool symbols : {false, true}) {
-        const double labels = symbols ? metrics.horizontalAdvance(QStringLiteral("U_R")) : widest;
+        const double labels = symbols ? textSize(QStringLiteral("U_R")).width() : widest;
         for (double side : {metrics.height() / 2.0, labels / 2.0 + 6.0, labels + 8.0}) {
             Layout candidate = layoutWithin(side, symbols);
             if (!best || rank(candidate) < rank(*best))
                 best = std::move(candidate);
+            if (best->collisions == 0 && best->insidePlaces == 0) // the largest that can be
+                break;
         }
         if (best->collisions == 0)
             break;
@@ -318,7 +354,7 @@ VectorFigure::Layout VectorFigure::layoutWithin(double side, bool symbols) const
         }
     }
 
-    LabelPlacer placer(QRectF(rect()), lines, metrics);
+    LabelPlacer placer(QRectF(rect()), lines, [this](const QString& text) { return textSize(text); });
     auto fixed = [&](const QRectF& band, const QString& text) {
         const QSizeF size = placer.sizeOf(text);
         const QRectF rect(band.center() - QPointF(size.width() / 2, size.height() / 2), size);
@@ -411,7 +447,8 @@ void VectorFigure::paintEvent(QPaintEvent*)
     for (const Label& label : drawn.labels) {
         const bool angle = label.text == QStringLiteral("φ") || label.text == figure_->angleText;
         painter.setPen(angle ? red : ink);
-        painter.drawText(label.rect, Qt::AlignCenter, label.text);
+        const QStaticText& text = shaped(label.text);
+        painter.drawStaticText(label.rect.topLeft() + QPointF(1.0, (label.rect.height() - text.size().height()) / 2), text);
     }
 }
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QLineF>
 #include <QList>
 #include <QPolygonF>
 #include <QRectF>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
@@ -73,10 +75,13 @@ private:
     };
     const Layout& layout() const;
     Layout layoutWithin(double sideMargin, bool symbols) const;
+    const QStaticText& shaped(const QString& text) const;
+    QSizeF textSize(const QString& text) const;
 
     QString title_;
     std::optional<Figure> figure_;
     mutable std::optional<Layout> layout_;
+    mutable QHash<QString, QStaticText> texts_;
 };
 
 // The start and the heads of `chain` scaled alike in both directions to fit `area` and
