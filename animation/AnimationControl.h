@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "plot/TimeAxis.h"
 #include "controls/Controls.h"
+#include "plot/TimeAxis.h"
 
 #include <QtGlobal>
 

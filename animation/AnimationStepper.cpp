@@ -5,7 +5,8 @@
 #include "animation/TimerDelay.h"
 #include "circuit/CalcError.h"
 #include "circuit/CheckedMath.h"
-#include "circuit/CircuitFormulas.h"
+#include "controls/ControlValues.h"
+#include "plot/TimeAxis.h"
 #include "ui/ColourButton.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
@@ -21,73 +22,11 @@ using circuit::CalcError;
 using circuit::checked::toSingle;
 
 StepInputs::StepInputs(const Controls& controls)
-    : periods(controls.perioden), resistance(controls.r), frequency(controls.f), capacitance(controls.c),
-      inductance(controls.l), delay(controls.Text1), phi(controls.phi), uPeak(controls.udach), iPeak(controls.idach)
+    : curves{numberIn(controls.perioden), numberIn(controls.phi), numberIn(controls.udach), numberIn(controls.idach),
+             numberIn(controls.r), numberIn(controls.f), numberIn(controls.c), numberIn(controls.l)},
+      delay(numberIn(controls.Text1))
 {
 }
-
-namespace {
-
-// θ of the source and θi of the current at step s.
-double theta(StepInputs& in, double s) { return stepAngle(in.periods(), s); }
-double thetaI(StepInputs& in, double s) { return currentAngle(in.phi(), theta(in, s)); }
-double xc(StepInputs& in) { return circuit::capacitiveReactance(in.frequency(), in.capacitance()); }
-double xl(StepInputs& in) { return circuit::inductiveReactance(in.frequency(), in.inductance()); }
-
-// The y of a curve's point at step s on the waveform surface.
-double curveY(Curve curve, StepInputs& in, double s)
-{
-    switch (curve) {
-    case Curve::AppliedVoltage:
-        return unitCurveY(theta(in, s));
-    case Curve::Current:
-        return unitCurveY(thetaI(in, s));
-    case Curve::Power:
-        return powerY(theta(in, s), thetaI(in, s));
-    case Curve::ResistorVoltage:
-        return resistorY(in.resistance(), in.iPeak(), thetaI(in, s), in.uPeak());
-    case Curve::CapacitorVoltage:
-        return capacitorY(in.iPeak(), thetaI(in, s), xc(in), in.uPeak());
-    case Curve::CoilVoltage:
-        return coilY(in.iPeak(), thetaI(in, s), xl(in), in.uPeak());
-    }
-    throw CalcError("no such curve");
-}
-
-// The rotating end of a curve's phasor at step s; its y is the curve point's but for the
-// capacitor and the coil, whose phasors stand a quarter turn off the current's.
-double tipY(Curve curve, StepInputs& in, double s)
-{
-    switch (curve) {
-    case Curve::CapacitorVoltage:
-        return capacitorTipY(xc(in), in.iPeak(), thetaI(in, s), in.uPeak());
-    case Curve::CoilVoltage:
-        return coilTipY(xl(in), in.iPeak(), thetaI(in, s), in.uPeak());
-    default:
-        return curveY(curve, in, s);
-    }
-}
-
-double tipX(Curve curve, StepInputs& in, double s)
-{
-    switch (curve) {
-    case Curve::AppliedVoltage:
-        return unitTipX(theta(in, s));
-    case Curve::Current:
-        return unitTipX(thetaI(in, s));
-    case Curve::ResistorVoltage:
-        return resistorTipX(in.resistance(), in.iPeak(), thetaI(in, s), in.uPeak());
-    case Curve::CapacitorVoltage:
-        return capacitorTipX(xc(in), in.iPeak(), thetaI(in, s), in.uPeak());
-    case Curve::CoilVoltage:
-        return coilTipX(xl(in), in.iPeak(), thetaI(in, s), in.uPeak());
-    case Curve::Power:
-        break;
-    }
-    throw CalcError("the power has no phasor");
-}
-
-} // namespace
 
 AnimationStepper::AnimationStepper(const Controls& controls) : controls_(controls) {}
 
@@ -112,7 +51,7 @@ bool AnimationStepper::AnimationStep(qint16 s, StepInputs& inputs)
 // The capacitor voltage is drawn only with the capacitor built in.
 bool AnimationStepper::drawn(const CurveControls& curve) const
 {
-    return curve.check->isChecked() && (curve.curve != Curve::CapacitorVoltage || controls_.Check1->isChecked());
+    return curve.check->isChecked() && plot::isDrawn(curve.curve, false, controls_.Check1->isChecked());
 }
 
 void AnimationStepper::run(double s, StepInputs& inputs)
@@ -138,8 +77,8 @@ void AnimationStepper::run(double s, StepInputs& inputs)
     // 3. One point of each enabled curve, in the colour its button has now.
     for (const CurveControls& curve : curves) {
         if (drawn(curve)) {
-            const double y = curveY(curve.curve, inputs, s);
-            controls_.Picture1->pset(toSingle(pointX(s)), toSingle(y), curve.colour->backColour().rgb());
+            const double y = plot::steadyY(curve.curve, inputs.curves, s);
+            controls_.Picture1->pset(toSingle(timeaxis::pointX(s)), toSingle(y), curve.colour->backColour().rgb());
         }
     }
 
@@ -157,9 +96,9 @@ void AnimationStepper::run(double s, StepInputs& inputs)
         if (!curve.phasor)
             continue;
         if (drawn(curve))
-            curve.phasor->setY1(toSingle(tipY(curve.curve, inputs, s)));
+            curve.phasor->setY1(toSingle(tipY(curve.curve, inputs.curves, s)));
         if (drawn(curve))
-            curve.phasor->setX1(toSingle(tipX(curve.curve, inputs, s)));
+            curve.phasor->setX1(toSingle(tipX(curve.curve, inputs.curves, s)));
     }
 }
 

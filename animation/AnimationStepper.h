@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "controls/ControlValues.h"
+#include "circuit/LazyNumber.h"
 #include "controls/Controls.h"
 #include "controls/Curves.h"
+#include "plot/SteadyState.h"
 
 #include <QtGlobal>
 
@@ -13,8 +14,8 @@
 struct StepInputs {
     explicit StepInputs(const Controls& controls);
 
-    NumberInput<QLineEdit> periods, resistance, frequency, capacitance, inductance, delay;
-    NumberInput<QLabel> phi, uPeak, iPeak;
+    plot::SteadyInputs curves;
+    circuit::LazyNumber delay;
 };
 
 // Draws one instant of the steady state: one point of every enabled curve on the waveform

@@ -14,16 +14,25 @@ using circuit::InputWait;
 
 namespace {
 
-// "Jetzt: C = 10 µF": the value in the unit that a classroom uses for it.
+// "C = 10 µF": a value in the unit that a classroom uses for it.
 QString classroomValue(const CircuitInput& input, const QString& text)
 {
     if (text.isEmpty())
-        return QStringLiteral("Jetzt: leer");
+        return QStringLiteral("leer");
     const auto value = optionalNumber(text);
     if (!value)
-        return QStringLiteral("Jetzt: keine Zahl");
-    return QStringLiteral("Jetzt: %1 = %2 %3")
+        return QStringLiteral("keine Zahl");
+    return QStringLiteral("%1 = %2 %3")
         .arg(input.symbol, textOf(circuit::roundSignificant(*value * input.classroomFactor, 6)), input.classroomUnit);
+}
+
+// What the field holds and, while it waits, what the results are computed with.
+QString classroomLine(const CircuitInput& input, const QString& text, bool taken, const QString& read)
+{
+    if (taken)
+        return QStringLiteral("Jetzt: ") + classroomValue(input, text);
+    return QStringLiteral("Im Feld: %1, noch nicht übernommen.\nDie Ergebnisse rechnen mit %2.")
+        .arg(classroomValue(input, text), classroomValue(input, read));
 }
 
 QString reasonText(InputWait wait)
@@ -36,7 +45,7 @@ QString reasonText(InputWait wait)
         reason = QStringLiteral("Nicht übernommen: Das Feld ist leer.");
         break;
     case InputWait::DecimalPoint:
-        reason = QStringLiteral("Bitte ein Dezimalkomma verwenden, z. B. 0,5 statt 0.5.");
+        reason = QStringLiteral("Bitte ein Dezimalkomma verwenden, z. B. 12,5 statt 12.5.");
         break;
     case InputWait::NotANumber:
         reason = QStringLiteral("Nicht übernommen: Das ist keine Zahl. Bitte eine Zahl mit Dezimalkomma eingeben.");
@@ -57,7 +66,7 @@ QString reasonText(InputWait wait)
 } // namespace
 
 InputTint::InputTint(const Controls& controls, const StaticAnalysis& analysis, const ParameterInputs& inputs)
-    : QObject(controls.form), controls_(controls)
+    : QObject(controls.form), controls_(controls), analysis_(analysis)
 {
     for (const CircuitInput& input : circuitInputs())
         show(input, true);
@@ -77,8 +86,8 @@ void InputTint::show(const CircuitInput& input, bool taken)
     QLineEdit* field = controls_.*input.field;
     const QString text = field->text();
     QString help = input.help;
-    if (input.classroomFactor > 0.0)
-        help += u'\n' + classroomValue(input, text);
     const InputWait wait = taken ? InputWait::Taken : input.waitOf(utf16View(text));
+    if (input.classroomFactor > 0.0)
+        help += u'\n' + classroomLine(input, text, wait == InputWait::Taken, analysis_.lastRead()[input.input]);
     ui::showInputState(field, reasonText(wait), help);
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ToolTips.h"
 
-#include "ui/ColourButton.h"
+#include "controls/ControlValues.h"
 #include "controls/Curves.h"
+#include "ui/ColourButton.h"
 #include "ui/DrawingSurface.h"
 #include "ui/Slider.h"
 
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QSlider>
 
-
 namespace {
 
 void describe(QWidget* widget, const QString& text)
@@ -21,20 +21,18 @@ void describe(QWidget* widget, const QString& text)
     widget->setAccessibleDescription(text);
 }
 
-const QString kCommaHint = QStringLiteral("Zahlen mit Dezimalkomma eingeben");
-
 void installOptionTips(const Controls& controls)
 {
     describe(controls.Check1, QStringLiteral("Baut den Kondensator ein oder aus.\nOhne Kondensator ist das Feld C gesperrt; "
                                       "sein Wert bleibt stehen und gilt wieder, sobald er eingebaut ist."));
-    describe(controls.perioden, QStringLiteral("Anzahl der Perioden, die das Kurvendiagramm zeigt.\n") + kCommaHint +
+    describe(controls.perioden, QStringLiteral("Anzahl der Perioden, die das Kurvendiagramm zeigt.\n") + commaHint() +
                              QStringLiteral(", z. B. 1, 2 oder 0,5.\nGilt für „Zeichne!“ und die Animation."));
-    describe(controls.phaseein, QStringLiteral("Phase der Spannung im Moment des Einschaltens in Grad.\n") + kCommaHint +
+    describe(controls.phaseein, QStringLiteral("Phase der Spannung im Moment des Einschaltens in Grad.\n") + commaHint() +
                              QStringLiteral(", z. B. 0, 90 oder 45,5.\n"
                                             "Nur im Modus „Im Moment des Einschaltens“ verfügbar."));
-    describe(controls.Text1, QStringLiteral("Delay: Pause zwischen zwei Schritten der Animation in Millisekunden (ms).\n"
-                                     "Eine ganze Zahl über 5, z. B. 10; der Schieberegler folgt dem Feld.\n"
-                                     "Gilt ab dem nächsten Schritt."));
+    describe(controls.Text1, QStringLiteral("Delay: Pause zwischen zwei Schritten der Animation in Millisekunden (ms), "
+                                     "z. B. 10.\nGerundet auf ganze ms; 5 oder weniger ändert die Pause nicht. "
+                                     "Der Schieberegler folgt dem Feld.\nGilt ab dem nächsten Schritt."));
     describe(controls.Slider1, QStringLiteral("Delay mit der Maus: 5 bis 500 ms Pause zwischen zwei Schritten der Animation.\n"
                                        "Das Feld Delay zeigt den Wert."));
 
@@ -67,13 +65,13 @@ void installOptionTips(const Controls& controls)
     describe(controls.Check10, QStringLiteral("Loop: lässt die Animation laufen, einen Schritt je Delay.\nDie Kurven wachsen "
                                        "über das Kurvendiagramm, die Zeiger drehen sich; nach 4999 Schritten "
                                        "beginnt sie auf leerem Diagramm von vorn.\nSchaltet „Zeiger an“ mit ein."));
-    describe(controls.Check11, QStringLiteral("Zeiger an: die Zeiger im Zeigerdiagramm drehen sich mit jedem Schritt "
-                                       "mit.\nOhne Haken bleiben sie stehen; jede übernommene Eingabe rückt sie "
-                                       "sonst um einen Schritt weiter."));
+    describe(controls.Check11, QStringLiteral("Zeiger an: die Zeiger im Zeigerdiagramm drehen sich mit der Animation.\n"
+                                       "Mit Haken rückt jede übernommene Eingabe die Zeiger um einen Schritt weiter; "
+                                       "ohne Haken bleiben sie stehen."));
     describe(controls.Command1, QStringLiteral("Zeichne!: rechnet die Schaltung neu und zeichnet die gewählten Kurven über "
                                         "die Anzahl der Perioden.\nIm Modus „Im Moment des Einschaltens“ den "
                                         "Einschaltvorgang."));
-    describe(controls.Command8, QStringLiteral("CLS: löscht Kurvendiagramm und Zeigerdiagramm.\nAchsen und Zeiger bleiben "
+    describe(controls.Command8, QStringLiteral("CLS: löscht die gezeichneten Kurven.\nAchsen, Zeiger und Kreis bleiben "
                                         "stehen; eine laufende Animation zeichnet weiter."));
     describe(controls.Picture1,
              QStringLiteral("Kurvendiagramm: der zeitliche Verlauf der gewählten Kurven, von links nach rechts.\n"

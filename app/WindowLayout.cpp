@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls with their twips geometry and initial state.
-#include "app/WindowLayout.h"
 #include "app/Schematic.h"
 #include "app/Version.h"
+#include "app/WindowLayout.h"
 #include "controls/CircuitInputs.h"
 
-#include "ui/ColourButton.h"
 #include "controls/Curves.h"
+#include "ui/ColourButton.h"
 #include "ui/DrawingSurface.h"
 #include "ui/FrameCaptionStyle.h"
 #include "ui/GroupFrame.h"

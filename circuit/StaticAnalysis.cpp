@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit/StaticAnalysis.h"
 
-#include "controls/ControlValues.h"
-#include "circuit/CircuitFormulas.h"
 #include "circuit/CalcError.h"
 #include "circuit/CheckedMath.h"
+#include "circuit/CircuitFormulas.h"
 #include "circuit/Rounding.h"
+#include "controls/ControlValues.h"
 #include "ui/Dialogs.h"
 
 #include <QCheckBox>
@@ -71,7 +71,7 @@ void StaticAnalysis::computeAndWrite()
     }
 
     const double zc = requiredNumber(controls_.z);
-    controls_.ieff->setText(textOf(roundCurrent(div(u, zc))));
+    controls_.ieff->setText(QString::fromStdString(currentCaption(div(u, zc))));
     const double ic = requiredNumber(controls_.ieff);
-    controls_.idach->setText(textOf(roundCurrent(mul(ic, sqrt2))));
+    controls_.idach->setText(QString::fromStdString(currentCaption(mul(ic, sqrt2))));
 }

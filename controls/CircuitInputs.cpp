@@ -12,7 +12,6 @@ using circuit::Input;
 
 namespace {
 
-const QString kCommaHint = QStringLiteral("Zahlen mit Dezimalkomma eingeben");
 const QString kBelowOne = QStringLiteral("Werte unter 1 werden nicht übernommen.");
 
 } // namespace
@@ -22,26 +21,26 @@ const std::array<CircuitInput, 5>& circuitInputs()
     static const std::array<CircuitInput, 5> inputs{{
         {Input::U, &Controls::u, &CircuitValues::u, QStringLiteral("U"), QStringLiteral("V"),
          QStringLiteral("Spannung U der Quelle in Volt"),
-         QStringLiteral("Spannung U der Quelle, Effektivwert in Volt (V).\n") + kCommaHint +
+         QStringLiteral("Spannung U der Quelle, Effektivwert in Volt (V).\n") + commaHint() +
              QStringLiteral(", z. B. 10 oder 12,5.\n") + kBelowOne,
          circuit::acceptsWholeNonZero, circuit::waitOfWholeNonZero, true, 0.0, {}},
         {Input::F, &Controls::f, &CircuitValues::f, QStringLiteral("f"), QStringLiteral("Hz"),
          QStringLiteral("Frequenz f in Hertz"),
-         QStringLiteral("Frequenz f der Quelle in Hertz (Hz).\n") + kCommaHint +
+         QStringLiteral("Frequenz f der Quelle in Hertz (Hz).\n") + commaHint() +
              QStringLiteral(", z. B. 50 oder 162,5.\n") + kBelowOne,
          circuit::acceptsWholeNonZero, circuit::waitOfWholeNonZero, true, 0.0, {}},
         {Input::R, &Controls::r, &CircuitValues::r, QStringLiteral("R"), QStringLiteral("Ohm"),
          QStringLiteral("Widerstand R in Ohm"),
-         QStringLiteral("Widerstand R in Ohm.\n") + kCommaHint + QStringLiteral(", z. B. 100 oder 47,5.\n") + kBelowOne,
+         QStringLiteral("Widerstand R in Ohm.\n") + commaHint() + QStringLiteral(", z. B. 100 oder 47,5.\n") + kBelowOne,
          circuit::acceptsWholeNonZero, circuit::waitOfWholeNonZero, true, 0.0, {}},
-        {Input::L, &Controls::l, &CircuitValues::l, QStringLiteral("L"), QStringLiteral("Hy"),
+        {Input::L, &Controls::l, &CircuitValues::l, QStringLiteral("L"), QStringLiteral("H"),
          QStringLiteral("Induktivität L in Henry"),
-         QStringLiteral("Induktivität L der Spule in Henry (Hy).\n") + kCommaHint +
-             QStringLiteral(", z. B. 0,1 Hy = 100 mH.\n0 heißt: keine Spule."),
+         QStringLiteral("Induktivität L der Spule in Henry (H).\n") + commaHint() +
+             QStringLiteral(", z. B. 0,1 H = 100 mH.\n0 heißt: keine Spule."),
          circuit::acceptsInductance, circuit::waitOfInductance, true, 1e3, QStringLiteral("mH")},
         {Input::C, &Controls::c, &CircuitValues::c, QStringLiteral("C"), QStringLiteral("F"),
          QStringLiteral("Kapazität C in Farad"),
-         QStringLiteral("Kapazität C des Kondensators in Farad (F).\n") + kCommaHint +
+         QStringLiteral("Kapazität C des Kondensators in Farad (F).\n") + commaHint() +
              QStringLiteral(", z. B. 0,00001 F = 10 µF (oder 1E-5).\n0 wird nicht übernommen.\n"
                             "Gilt nur, wenn „Eingebaut“ angehakt ist."),
          circuit::acceptsCapacitance, circuit::waitOfCapacitance, false, 1e6, QStringLiteral("µF")},

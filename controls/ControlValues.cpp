@@ -25,7 +25,19 @@ double requiredNumber(const QString& text)
 double requiredNumber(const QLineEdit* field) { return requiredNumber(field->text()); }
 double requiredNumber(const QLabel* caption) { return requiredNumber(caption->text()); }
 
+circuit::LazyNumber numberIn(const QLineEdit* field)
+{
+    return circuit::LazyNumber([field] { return optionalNumber(field->text()); });
+}
+
+circuit::LazyNumber numberIn(const QLabel* caption)
+{
+    return circuit::LazyNumber([caption] { return optionalNumber(caption->text()); });
+}
+
 QString textOf(double value) { return QString::fromStdString(circuit::formatGermanNumber(value)); }
+
+QString commaHint() { return QStringLiteral("Zahlen mit Dezimalkomma eingeben"); }
 
 QString quantityText(const std::optional<double>& value)
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "circuit/LazyNumber.h"
+
 #include <QString>
 
 #include <optional>
@@ -17,6 +19,8 @@ double requiredNumber(const QString& text);    // throws CalcError when the text
 double requiredNumber(const QLineEdit* field); // the same for the field's text
 double requiredNumber(const QLabel* caption);  // the same for the caption
 QString textOf(double value);
+// How to type a number, as the tool tips of the number fields begin to say it.
+QString commaHint();
 // A quantity computed from the inputs, with five significant digits at every size ("159,15",
 // "3,1831E+157"), or "—" where it does not exist: the same text wherever it is shown.
 QString quantityText(const std::optional<double>& value);
@@ -25,22 +29,6 @@ QString quantityText(const std::optional<double>& value);
 std::u16string_view utf16View(const QString& text);
 
 // A number that a routine reads from its control the first time it needs it and then keeps:
-// nothing changes the controls while one routine runs. Throws CalcError as requiredNumber.
-template <typename Control> class NumberInput {
-public:
-    explicit NumberInput(const Control* control) : control_(control) {}
-
-    double operator()()
-    {
-        if (!read_) {
-            value_ = requiredNumber(control_);
-            read_ = true;
-        }
-        return value_;
-    }
-
-private:
-    const Control* control_;
-    bool read_ = false;
-    double value_ = 0.0;
-};
+// nothing changes the controls while one routine runs. Fails with CalcError as requiredNumber.
+circuit::LazyNumber numberIn(const QLineEdit* field);
+circuit::LazyNumber numberIn(const QLabel* caption);

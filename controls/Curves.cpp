@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/Curves.h"
 
+#include <QCheckBox>
+
 #include <cstddef>
 
 std::array<CurveControls, 6> curvesOf(const Controls& controls)
@@ -16,3 +18,7 @@ std::array<CurveControls, 6> curvesOf(const Controls& controls)
 }
 
 CurveControls curveOf(const Controls& controls, Curve curve) { return curvesOf(controls)[std::size_t(curve)]; }
+
+QString CurveControls::name() const { return check->text(); }
+
+QString CurveControls::unit() const { return QString::fromLatin1(plot::curveInfo(curve).unit); }

@@ -6,11 +6,11 @@
 #include "circuit/CheckedMath.h"
 #include "circuit/Rounding.h"
 #include "circuit/StaticAnalysis.h"
-#include "plot/SwitchOnIntegration.h"
-#include "plot/TimeAxis.h"
-#include "ui/ColourButton.h"
 #include "controls/ControlValues.h"
 #include "controls/Curves.h"
+#include "plot/SwitchOnRun.h"
+#include "plot/TimeAxis.h"
+#include "ui/ColourButton.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
 #include "ui/LineElement.h"
@@ -48,6 +48,7 @@ void WaveformPlotter::Command1_Click()
         showPlotError(controls_.form);
         return;
     }
+    lastPlot_ = recordOf(controls_, analysis_.lastRead());
     try {
         controls_.Picture1->cls();
         if (!controls_.Check8->isChecked())
@@ -82,30 +83,32 @@ void WaveformPlotter::steadyStatePlot()
 void WaveformPlotter::switchOnPlot()
 {
     // Each input is read where it is first needed; one reading serves all 5000 steps.
-    NumberInput periods(controls_.perioden), phase0(controls_.phaseein), f(controls_.f), r(controls_.r),
-        capacitance(controls_.c);
-    NumberInput uPeak(controls_.udach), iPeak(controls_.idach), phi(controls_.phi);
-    const CurveControls voltage = curveOf(controls_, Curve::AppliedVoltage);
-    const CurveControls current = curveOf(controls_, Curve::Current);
-    const CurveControls power = curveOf(controls_, Curve::Power);
-    ladung = 0;
-    strom = 0;
-    schritt = 1;
-    while (schritt <= timeaxis::kSteps) {
-        const double n = schritt;
-        const float x = toSingle(timeaxis::pointX(n));
-        sinus = sourceSine(phase0(), periods(), n);
-        if (voltage.check->isChecked())
-            controls_.Picture1->pset(x, toSingle(voltageY(sinus)), voltage.colour->backColour().rgb());
-        ladung = chargeAtStep(ladung, strom, {phase0(), periods(), f(), r(), capacitance(), uPeak()}, n);
-        strom = nextCurrent(uPeak(), sinus, ladung, capacitance(), r());
-        if (current.check->isChecked())
-            controls_.Picture1->pset(x, toSingle(currentY(strom, iPeak())), current.colour->backColour().rgb());
-        if (power.check->isChecked())
-            controls_.Picture1->pset(x, toSingle(powerY(uPeak(), sinus, strom, r(), phi())),
-                                     power.colour->backColour().rgb());
-        if (controls_.Check9->isChecked())
-            controls_.Picture1->refresh();
-        schritt = add(schritt, 1.0);
-    }
+    plot::SwitchOnInputs inputs{numberIn(controls_.perioden), numberIn(controls_.phaseein), numberIn(controls_.f),
+                                numberIn(controls_.r),        numberIn(controls_.c),        numberIn(controls_.udach),
+                                numberIn(controls_.idach),    numberIn(controls_.phi)};
+    auto on = [this](Curve curve) { return curveOf(controls_, curve).check->isChecked(); };
+    plot::SwitchOnState state;
+    // The state reached stays the plot's, also where a step fails.
+    struct Keep {
+        WaveformPlotter& plotter;
+        const plot::SwitchOnState& state;
+        ~Keep()
+        {
+            plotter.schritt = state.schritt;
+            plotter.ladung = state.ladung;
+            plotter.sinus = state.sinus;
+            plotter.strom = state.strom;
+        }
+    } keep{*this, state};
+    plot::runSwitchOn(
+        inputs, {on(Curve::AppliedVoltage), on(Curve::Current), on(Curve::Power)}, state,
+        [this](const plot::CurvePoint& point) {
+            // In the colour its button has at this point.
+            controls_.Picture1->pset(toSingle(point.x), toSingle(point.y),
+                                     curveOf(controls_, point.curve).colour->backColour().rgb());
+        },
+        [this] {
+            if (controls_.Check9->isChecked())
+                controls_.Picture1->refresh();
+        });
 }

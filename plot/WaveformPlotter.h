@@ -2,6 +2,9 @@
 #pragma once
 
 #include "controls/Controls.h"
+#include "plot/PlotRecord.h"
+
+#include <optional>
 
 class AnimationStepper;
 class StaticAnalysis;
@@ -13,6 +16,9 @@ public:
     WaveformPlotter(const Controls& controls, StaticAnalysis& analysis, AnimationStepper& stepper);
 
     void Command1_Click();
+
+    // What the last plot was drawn from, once "Zeichne!" has drawn one.
+    const std::optional<PlotRecord>& lastPlot() const { return lastPlot_; }
 
     // The state of the running plot; it keeps the values of the last step.
     double schritt = 0;
@@ -27,4 +33,5 @@ private:
     const Controls& controls_;
     StaticAnalysis& analysis_;
     AnimationStepper& stepper_;
+    std::optional<PlotRecord> lastPlot_;
 };

@@ -155,8 +155,6 @@ private slots:
     void failingStepEndsTheRunningLoop();
     void everyAcceptedEditReportsAFailingStep();
     void refreshRepaintsOnlyWhatChanged();
-    void longDelayGivesWayToAShorterOne_data();
-    void longDelayGivesWayToAShorterOne();
     void newDelayWhileTheLoopRuns_data();
     void newDelayWhileTheLoopRuns();
     void clickOnTheHandleBringsTheFieldInStep_data();
@@ -706,33 +704,51 @@ void AnimationTest::refreshRepaintsOnlyWhatChanged()
     QVERIFY(waveform.rects.empty());
 }
 
-void AnimationTest::longDelayGivesWayToAShorterOne_data()
+void AnimationTest::newDelayWhileTheLoopRuns_data()
 {
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<int>("interval"); // right after the new delay
+    QTest::addColumn<QString>("running"); // the delay the loop runs with
+    QTest::addColumn<QString>("how");     // set in one change, typed, a slider key or click
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("interval"); // right after
+    const QString days = QStringLiteral("2147483647"); // 24,8 days: the loop waits for its next step
+    QTest::newRow("a day instead of 24,8 days") << days << "set" << "86400000" << 86400000;
+    QTest::newRow("5,5 rounds to 6") << days << "set" << "5,5" << 6;
     // "6" on the way to "60" already is shorter than the wait; "60" then waits for the next step.
-    QTest::newRow("60 typed") << "typed" << 6;
-    QTest::newRow("slider one step up") << "key" << 215;
-    QTest::newRow("slider clicked left of the handle") << "click" << 164;
+    QTest::newRow("60 typed") << days << "typed" << "60" << 6;
+    QTest::newRow("slider one step up") << days << "key" << "" << 215;
+    QTest::newRow("slider clicked left of the handle") << days << "click" << "" << 164;
+    // The timer is due sooner than the new delay: the next step applies it.
+    QTest::newRow("500 while due within 30 ms") << "30" << "set" << "500" << 30;
+    QTest::newRow("longer") << "100000" << "set" << days << 100000;
+    // No delay a step would apply: nothing changes.
+    QTest::newRow("5") << days << "set" << "5" << INT_MAX;
+    QTest::newRow("0") << days << "set" << "0" << INT_MAX;
+    QTest::newRow("5,3 rounds to 5") << days << "set" << "5,3" << INT_MAX;
+    QTest::newRow("letters") << days << "set" << "abc" << INT_MAX;
+    QTest::newRow("beyond the timer") << days << "set" << "2147483648" << INT_MAX;
 }
 
-// A delay of 24,8 days: the loop waits for its next step. A shorter delay, typed or from the
-// slider, takes effect at once, and the loop moves again.
-void AnimationTest::longDelayGivesWayToAShorterOne()
+// A shorter delay, typed or from the slider, takes effect at once where the loop would wait
+// longer, and the loop moves again; otherwise the next step applies it.
+void AnimationTest::newDelayWhileTheLoopRuns()
 {
+    QFETCH(QString, running);
     QFETCH(QString, how);
+    QFETCH(QString, text);
     QFETCH(int, interval);
     DialogRecorder dialogs;
     ShownWindow w;
-    retype(w.controls.Text1, QStringLiteral("2147483647"));
-    QCOMPARE(w.controls.Slider1->value(), 214);
+    retype(w.controls.Text1, running);
     w.controls.Check10->click();
-    QCOMPARE(w.controls.Timer1->interval(), INT_MAX);
+    QCOMPARE(w.controls.Timer1->interval(), running.toInt());
     const int stuck = taktOf(w.form);
 
-    if (how == QLatin1String("typed")) {
-        retype(w.controls.Text1, QStringLiteral("60"));
+    if (how == QLatin1String("set")) {
+        w.controls.Text1->setText(text);
+    } else if (how == QLatin1String("typed")) {
+        retype(w.controls.Text1, text);
     } else if (how == QLatin1String("key")) {
+        QCOMPARE(w.controls.Slider1->value(), 214);
         w.controls.Slider1->setFocus();
         QTest::keyClick(w.controls.Slider1, Qt::Key_Right);
         QCOMPARE(w.controls.Text1->text(), QStringLiteral("215"));
@@ -746,46 +762,12 @@ void AnimationTest::longDelayGivesWayToAShorterOne()
     }
     QCOMPARE(w.controls.Timer1->interval(), interval);
     QVERIFY(w.controls.Timer1->remainingTime() <= interval);
-    QTRY_VERIFY(taktOf(w.form) > stuck);
-    // From the next step on, the delay the field shows.
-    QTRY_COMPARE(w.controls.Timer1->interval(), w.controls.Text1->text().toInt());
-    w.controls.Check10->click();
-    QVERIFY(dialogs.messages.empty());
-}
-
-void AnimationTest::newDelayWhileTheLoopRuns_data()
-{
-    QTest::addColumn<QString>("running"); // the delay the loop runs with
-    QTest::addColumn<QString>("text");    // set in one change
-    QTest::addColumn<int>("interval");    // right after
-    QTest::newRow("a day instead of 24,8 days") << "2147483647" << "86400000" << 86400000;
-    QTest::newRow("5,5 rounds to 6") << "2147483647" << "5,5" << 6;
-    // The timer is due sooner than the new delay: the next step applies it.
-    QTest::newRow("500 while due within 30 ms") << "30" << "500" << 30;
-    QTest::newRow("longer") << "100000" << "2147483647" << 100000;
-    // No delay a step would apply: nothing changes.
-    QTest::newRow("5") << "2147483647" << "5" << INT_MAX;
-    QTest::newRow("0") << "2147483647" << "0" << INT_MAX;
-    QTest::newRow("5,3 rounds to 5") << "2147483647" << "5,3" << INT_MAX;
-    QTest::newRow("letters") << "2147483647" << "abc" << INT_MAX;
-    QTest::newRow("beyond the timer") << "2147483647" << "2147483648" << INT_MAX;
-}
-
-void AnimationTest::newDelayWhileTheLoopRuns()
-{
-    QFETCH(QString, running);
-    QFETCH(QString, text);
-    QFETCH(int, interval);
-    DialogRecorder dialogs;
-    ShownWindow w;
-    retype(w.controls.Text1, running);
-    w.controls.Check10->click();
-    QCOMPARE(w.controls.Timer1->interval(), running.toInt());
-
-    w.controls.Text1->setText(text);
-    QCOMPARE(w.controls.Timer1->interval(), interval);
-    QVERIFY(w.controls.Timer1->remainingTime() <= interval);
     QVERIFY(w.controls.Timer1->isActive());
+    if (how != QLatin1String("set")) {
+        QTRY_VERIFY(taktOf(w.form) > stuck);
+        // From the next step on, the delay the field shows.
+        QTRY_COMPARE(w.controls.Timer1->interval(), w.controls.Text1->text().toInt());
+    }
     w.controls.Check10->click();
     QVERIFY(dialogs.messages.empty());
 }

@@ -4,8 +4,8 @@
 #include "TestSupport.h"
 
 #include "animation/AnimationControl.h"
-#include "ui/ColourButton.h"
 #include "controls/Curves.h"
+#include "ui/ColourButton.h"
 #include "ui/DrawingSurface.h"
 #include "ui/LineElement.h"
 #include "ui/ShapeElement.h"
@@ -50,6 +50,16 @@ std::map<QString, QColor> colours(Form1& form)
 }
 
 void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+// "Loop" clicked, and some of the loop's steps drawn at once.
+AnimationControl& loopRunning(LoadedWindow& w, int steps)
+{
+    click(w.controls.Check10);
+    AnimationControl& loop = w.form.animationControl();
+    for (int i = 0; i < steps; ++i)
+        loop.Timer1_Timer();
+    return loop;
+}
 
 // The colour painted at the middle of a widget.
 QColor centreOf(QWidget* widget)
@@ -382,11 +392,8 @@ private slots:
         DialogRecorder dialogs;
         LoadedWindow w;
         QVERIFY(showWindow(w));
-        click(w.controls.Check10);
+        AnimationControl& loop = loopRunning(w, 300);
         QVERIFY(w.controls.Timer1->isActive());
-        AnimationControl& loop = w.form.animationControl();
-        for (int i = 0; i < 300; ++i)
-            loop.Timer1_Timer();
 
         const QColor oldColour = w.controls.Command3->backColour();
         const QColor newColour(230, 120, 20);
@@ -504,10 +511,7 @@ private slots:
         DialogRecorder dialogs;
         LoadedWindow w;
         QVERIFY(showWindow(w));
-        click(w.controls.Check10);
-        AnimationControl& loop = w.form.animationControl();
-        for (int i = 0; i < 200; ++i)
-            loop.Timer1_Timer();
+        AnimationControl& loop = loopRunning(w, 200);
         const int drawn = w.form.takt();
 
         click(w.controls.Command8);

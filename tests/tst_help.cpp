@@ -90,11 +90,11 @@ private slots:
         QTest::newRow("u") << "u" << "Volt";
         QTest::newRow("f") << "f" << "Hertz";
         QTest::newRow("r") << "r" << "Werte unter 1 werden nicht übernommen";
-        QTest::newRow("l") << "l" << "0,1 Hy = 100 mH";
+        QTest::newRow("l") << "l" << "0,1 H = 100 mH";
         QTest::newRow("c") << "c" << "0,00001 F = 10 µF";
         QTest::newRow("perioden") << "perioden" << "Dezimalkomma";
         QTest::newRow("phaseein") << "phaseein" << "Grad";
-        QTest::newRow("Text1") << "Text1" << "Millisekunden";
+        QTest::newRow("Text1") << "Text1" << "5 oder weniger ändert die Pause nicht";
         QTest::newRow("Slider1") << "Slider1" << "5 bis 500 ms";
         QTest::newRow("Check1") << "Check1" << "Kondensator";
         QTest::newRow("Check2") << "Check2" << "Angelegte Spannung";
@@ -106,7 +106,7 @@ private slots:
         QTest::newRow("Check8") << "Check8" << "Spule wird dafür ausgebaut";
         QTest::newRow("Check9") << "Check9" << "während des Zeichnens";
         QTest::newRow("Check10") << "Check10" << "4999 Schritten";
-        QTest::newRow("Check11") << "Check11" << "Zeiger";
+        QTest::newRow("Check11") << "Check11" << "Mit Haken rückt jede übernommene Eingabe die Zeiger um einen Schritt weiter";
         QTest::newRow("Command1") << "Command1" << "Perioden";
         QTest::newRow("Command2") << "Command2" << "Farbe der Kurve „Angelegte Spannung“";
         QTest::newRow("Command3") << "Command3" << "Farbe der Kurve „Strom“";
@@ -114,7 +114,7 @@ private slots:
         QTest::newRow("Command5") << "Command5" << "Farbe der Kurve „Spannung an R“";
         QTest::newRow("Command6") << "Command6" << "Farbe der Kurve „Spannung an C“";
         QTest::newRow("Command7") << "Command7" << "Farbe der Kurve „Spannung an L“";
-        QTest::newRow("Command8") << "Command8" << "löscht Kurvendiagramm und Zeigerdiagramm";
+        QTest::newRow("Command8") << "Command8" << "löscht die gezeichneten Kurven.\nAchsen, Zeiger und Kreis bleiben";
         QTest::newRow("Picture1") << "Picture1" << "positive Leistung liegt unter der Achse";
         QTest::newRow("Picture2") << "Picture2" << "auf Û bezogen";
     }
@@ -153,7 +153,8 @@ private slots:
         QTest::newRow("L at start-up") << "l" << "" << "Jetzt: L = 100 mH";
         QTest::newRow("L typed") << "l" << "0,25" << "Jetzt: L = 250 mH";
         QTest::newRow("L zero") << "l" << "0" << "Jetzt: L = 0 mH";
-        QTest::newRow("L erased") << "l" << "\b" << "Jetzt: leer";
+        QTest::newRow("L erased") << "l" << "\b" << "Im Feld: leer, noch nicht übernommen.\nDie Ergebnisse rechnen mit L = 100 mH.";
+        QTest::newRow("C waiting at 0") << "c" << "0" << "Im Feld: C = 0 µF, noch nicht übernommen.\nDie Ergebnisse rechnen mit C = 10 µF.";
     }
 
     void capacitanceAndInductanceShowTheirValue()
@@ -268,7 +269,9 @@ private slots:
         QVERIFY(w.controls.r->text() == QStringLiteral("100")); // F1 typed nothing
         const QString guide = help->browser()->toPlainText();
         for (const char* topic : {"Dezimalkomma", "unter 1", "auf Û bezogen", "Loop", "Delay",
-                                  "Im Moment des Einschaltens", "Spule wird ausgebaut", "unter der Achse"})
+                                  "Im Moment des Einschaltens", "Spule wird ausgebaut", "unter der Achse",
+                                  "eilt der Strom der Spannung voraus", "H (Henry", "beginnt bei null",
+                                  "τ = R·C", "Stromstoß Û/R"})
             QVERIFY2(guide.contains(QString::fromUtf8(topic)), topic);
         QVERIFY(soundsGerman(guide));
         QVERIFY(help->windowTitle().contains(QStringLiteral("Hilfe")));

@@ -333,15 +333,19 @@ void PlotTest::switchOnPlotFollowsTheClosedForm_data()
     QTest::addColumn<QString>("c");
     QTest::addColumn<QString>("perioden");
     QTest::addColumn<QString>("phaseein");
+    QTest::addColumn<QString>("u");
+    QTest::addColumn<bool>("removeCapacitor");
     // A step Δt = P / (F · 5000) as long as R·C or longer: these failed or drew false spikes.
-    QTest::newRow("R 3, C 0,27 µF") << "3" << "0,00000027" << "1" << "0";
-    QTest::newRow("R 3, C 0,27 µF at 90°") << "3" << "0,00000027" << "1" << "90";
-    QTest::newRow("R 8, C 0,27 µF") << "8" << "0,00000027" << "1" << "0";
-    QTest::newRow("R 100, C 0,01 µF") << "100" << "0,00000001" << "1" << "0";
-    QTest::newRow("R 100, C 0,1 µF, P 10") << "100" << "0,0000001" << "10" << "0";
-    QTest::newRow("R 100, C 1 nF: a current of µA") << "100" << "0,000000001" << "1" << "0";
-    // Just below: the forward step as ever.
-    QTest::newRow("R 3, C 1,35 µF: step just below R·C") << "3" << "0,00000135" << "1" << "0";
+    QTest::newRow("R 3, C 0,27 µF") << "3" << "0,00000027" << "1" << "0" << "10" << false;
+    QTest::newRow("R 3, C 0,27 µF at 90°") << "3" << "0,00000027" << "1" << "90" << "10" << false;
+    QTest::newRow("R 8, C 0,27 µF") << "8" << "0,00000027" << "1" << "0" << "10" << false;
+    QTest::newRow("R 100, C 0,01 µF") << "100" << "0,00000001" << "1" << "0" << "10" << false;
+    QTest::newRow("R 100, C 0,1 µF, P 10") << "100" << "0,0000001" << "10" << "0" << "10" << false;
+    QTest::newRow("R 100, C 1 nF: a current of µA") << "100" << "0,000000001" << "1" << "0" << "10" << false;
+    // Just below R·C, where the forward step strayed by rows.
+    QTest::newRow("R 3, C 1,35 µF: step just below R·C") << "3" << "0,00000135" << "1" << "0" << "10" << false;
+    // Î read "0" below 5E-31 A, and the plot divided by it.
+    QTest::newRow("U 1, R 1E40, capacitor removed: 1E-40 A") << "1E40" << "0,00001" << "1" << "0" << "1" << true;
 }
 
 // The current drawn at every step lies within 1 % of Î of the closed-form solution, and the
@@ -352,6 +356,8 @@ void PlotTest::switchOnPlotFollowsTheClosedForm()
     QFETCH(QString, c);
     QFETCH(QString, perioden);
     QFETCH(QString, phaseein);
+    QFETCH(QString, u);
+    QFETCH(bool, removeCapacitor);
 
     DialogRecorder dialogs;
     ShownWindow w;
@@ -360,6 +366,9 @@ void PlotTest::switchOnPlotFollowsTheClosedForm()
     typeInto(w.controls.c, c); // the zeros on the way wait for the digit that ends them
     typeInto(w.controls.perioden, perioden);
     typeInto(w.controls.phaseein, phaseein);
+    typeInto(w.controls.u, u);
+    if (removeCapacitor)
+        w.controls.Check1->click();
     w.controls.Check2->setChecked(false);
     QCOMPARE(dialogs.texts(), QStringList());
 

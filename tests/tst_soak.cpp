@@ -171,6 +171,7 @@ public:
             QStringLiteral("%1 close looks at the drawing surfaces").arg(looks_),
             QStringLiteral("%1 message boxes (at most %2 open at once)").arg(messages_).arg(maxOpen_),
             QStringLiteral("%1 actions left an infinite phasor tip").arg(infiniteTips_),
+            QStringLiteral("%1 actions left a current below 1E-30 A").arg(tinyCurrents_),
             QStringLiteral("slowest action %1 ms: %2").arg(slowest_).arg(slowestAction_),
         };
         QString text = parts.join(QStringLiteral(", "));
@@ -213,8 +214,8 @@ private:
             return germanNumber(uniform(1, 400));
         if (field == controls.f)
             return germanNumber(std::pow(10.0, uniform(0, 4)));
-        if (field == controls.r)
-            return germanNumber(std::pow(10.0, uniform(0, 5)));
+        if (field == controls.r) // now and then a current below 1E-30 A
+            return chance(5) ? QStringLiteral("1E40") : germanNumber(std::pow(10.0, uniform(0, 5)));
         if (field == controls.l)
             return germanNumber(chance(20) ? 0.0 : std::pow(10.0, uniform(-4, 1)));
         if (field == controls.c)
@@ -249,6 +250,7 @@ private:
             QStringLiteral("1e309"), QStringLiteral("-1E308"), QStringLiteral("1E300"), QStringLiteral("-1E300"),
             QStringLiteral("1E-300"), QStringLiteral("-1E-300"), QStringLiteral("4,9E-324"),
             QStringLiteral("1E-400"), QStringLiteral("1E38"), QStringLiteral("3,5E38"), QStringLiteral("1E-38"),
+            QStringLiteral("1E40"), QStringLiteral("1E31"), QStringLiteral("1,7E308"), // currents below 1E-30 A
             QStringLiteral("99999999999999999999"), QStringLiteral("123456789012345678"),
             QStringLiteral("2147483647"), QStringLiteral("2147483648"), QStringLiteral("32767"),
             QStringLiteral("32768"), QStringLiteral("65536"), QStringLiteral("-32768"), QStringLiteral("4999"),
@@ -1061,7 +1063,9 @@ private:
 
         expect(maxOpen_ <= 1, QStringLiteral("%1 message boxes were open at once").arg(maxOpen_));
 
-        // Results: "0" or a finite number that reads back to the same text. ueff copies u.
+        // Results: "0" or a finite number that reads back to the same text (a current to the
+        // same caption, three digits however small it is). ueff copies u.
+        bool tinyCurrent = false;
         for (const QLabel* caption : {controls.ieff, controls.z, controls.phi, controls.udach, controls.idach}) {
             const QString text = caption->text();
             if (text == QStringLiteral("0"))
@@ -1069,10 +1073,15 @@ private:
             const auto value = optionalNumber(text);
             expect(value && std::isfinite(*value),
                    QStringLiteral("%1 reads \"%2\", not a number").arg(caption->objectName(), text));
+            const bool current = caption == controls.ieff || caption == controls.idach;
+            const QString written =
+                !value ? QString() : current ? QString::fromStdString(circuit::currentCaption(*value)) : textOf(*value);
             if (value)
-                expect(textOf(*value) == text, QStringLiteral("%1 reads \"%2\", which the program writes as \"%3\"")
-                                                   .arg(caption->objectName(), text, textOf(*value)));
+                expect(written == text, QStringLiteral("%1 reads \"%2\", which the program writes as \"%3\"")
+                                            .arg(caption->objectName(), text, written));
+            tinyCurrent = tinyCurrent || (current && value && std::fabs(*value) < 1e-30);
         }
+        tinyCurrents_ += tinyCurrent ? 1 : 0;
         // Every accepted text of u has run the static analysis, which copies it into ueff first
         // of all and writes U·√2 into udach next, unless that overflows.
         const QString uText = controls.u->text();
@@ -1340,6 +1349,7 @@ private:
     bool waited_ = false;
     long loopWaits_ = 0;
     mutable long infiniteTips_ = 0;
+    mutable long tinyCurrents_ = 0;
     mutable long tipChecks_ = 0;
     long looks_ = 0;
     qint64 slowest_ = -1;

@@ -153,9 +153,12 @@ void StaticAnalysisTest::showsResults_data()
     QTest::newRow("1 mA: five places as before")
         << QStringList{"Check1=0", "l=0", "r=1000", "u=1"}
         << QStringList{"1", "1,4142135623731", "0", "1000", "0,001", "0,00141"} << 4;
-    QTest::newRow("0,999 mA: five places make 1 mA")
+    QTest::newRow("0,999 mA: three digits, though five places would make 1 mA")
         << QStringList{"Check1=0", "l=0", "r=1001", "u=1"}
-        << QStringList{"1", "1,4142135623731", "0", "1001", "0,001", "0,00141"} << 4;
+        << QStringList{"1", "1,4142135623731", "0", "1001", "0,000999", "0,00141"} << 4;
+    QTest::newRow("U 1, R 1E40: 1E-40 A, not 0")
+        << QStringList{"Check1=0", "l=0", "r=1E40", "u=1"}
+        << QStringList{"1", "1,4142135623731", "0", "1E+40", "1E-40", "1,41E-40"} << 4;
     QTest::newRow("U 1 mV, R 1000: 1 µA")
         << QStringList{"Check1=0", "l=0", "r=1000", "u=0,001", "f=60"}
         << QStringList{"0,001", "0,0014142135623731", "0", "1000", "1E-06", "1,41E-06"} << 4;

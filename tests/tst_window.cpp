@@ -325,6 +325,8 @@ private slots:
             << "z" << QRect(2160, 720, 495, 255) << "Label18" << QPoint(2760, 720) << "1,23456789012346E+300";
         QTest::newRow("ieff, long")
             << "ieff" << QRect(600, 480, 735, 255) << "Label17" << QPoint(1320, 480) << "12345,12345";
+        QTest::newRow("ieff of U 1E300") << "ieff" << QRect(600, 480, 735, 255) << "Label17" << QPoint(1320, 480)
+                                         << "3,29136813040279E+297";
         QTest::newRow("ueff, as typed")
             << "ueff" << QRect(600, 240, 735, 255) << "Label16" << QPoint(1320, 240) << "1234567890123";
     }
@@ -350,7 +352,11 @@ private slots:
         QCOMPARE(result->pos(), designed.topLeft());
         // Whole or cut, the tool tip has the caption whole.
         QVERIFY(result->toolTip().section(u'\n', 0, 0).contains(QStringLiteral(" = ") + caption + QLatin1Char(' ')));
-        if (!resultLabel->isCut()) {
+        if (resultLabel->isCut()) {
+            // Cut: a visible "…", and the exponent stays in view.
+            QVERIFY2(resultLabel->shownText().contains(QStringLiteral("…")), qPrintable(resultLabel->shownText()));
+            QVERIFY(resultLabel->shownText().endsWith(caption.section(u'E', -1)));
+        } else {
             // Whole: the unit stands after the last digit, inside the frame.
             const int textEnd = result->x() + result->fontMetrics().horizontalAdvance(caption);
             QVERIFY(unitLabel->x() >= textEnd);

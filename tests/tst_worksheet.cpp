@@ -368,41 +368,6 @@ private slots:
         QCOMPARE(w.controls.phi->text(), phiBefore);
     }
 
-    // The table stops before the first step whose point the plot cannot compute.
-    void theTableEndsAtTheFirstFailingStep()
-    {
-        using namespace plot;
-        SwitchOnInputs in{1.0, 0.0, 50.0, 100.0, 0.00001, 14.142135623731, 0.0, -72.5594};
-        QCOMPARE(switchOnValues(in, true, false, false).steps.size(), size_t(5000));
-        QCOMPARE(switchOnValues(in, true, true, false).steps.size(), size_t(0)); // Î = 0
-        in.iPeak = 0.04238;
-        in.f.reset(); // f is first needed after the voltage of step 1
-        QCOMPARE(switchOnValues(in, true, false, false).steps.size(), size_t(0));
-
-        SteadyStateInputs steady{1.0, -70.7834, 0.0, 0.04654, 100.0, 50.0, 0.00001, 0.1};
-        QCOMPARE(steadyStateValues(steady, {CurveValue::Voltage, CurveValue::Current}).steps.size(), size_t(5000));
-        QCOMPARE(steadyStateValues(steady, {CurveValue::Resistor}).steps.size(), size_t(0)); // Û = 0
-        steady.uPeak = 14.142135623731;
-        steady.l.reset();
-        QCOMPARE(steadyStateValues(steady, {CurveValue::Voltage}).steps.size(), size_t(5000));
-        QCOMPARE(steadyStateValues(steady, {CurveValue::Coil}).steps.size(), size_t(0));
-    }
-
-    void switchOnValuesFollowTheIntegration()
-    {
-        using namespace plot;
-        // The first step of the switch-on plot with the initial circuit.
-        const SwitchOnInputs in{1.0, 0.0, 50.0, 100.0, 0.00001, 14.142135623731, 0.04238, -72.5594};
-        const auto table = switchOnValues(in, true, true, true);
-        QCOMPARE(table.steps.size(), size_t(5000));
-        const double sine = std::sin(1 / 785.3981635);
-        QVERIFY(std::abs(table.steps[0][0] - 14.142135623731 * sine) < 1e-12);
-        QVERIFY(std::abs(table.steps[0][1] - 0.00018006) < 1e-8);
-        QVERIFY(std::abs(table.steps[0][2] - 14.142135623731 * sine * table.steps[0][1]) < 1e-15);
-        for (const auto& row : table.steps)
-            QVERIFY(std::abs(row[1]) < 0.043);
-    }
-
     void theSurfacesShowAFocusFrame_data()
     {
         QTest::addColumn<QString>("surfaceName");

@@ -4,6 +4,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
+#include <QPainter>
+#include <QStyle>
 
 namespace ui {
 
@@ -113,8 +115,9 @@ void ResultLabel::fitCaption()
         setFont(font);
     else
         setFont(QFont()); // back to the parent's font
-    // A caption too long even for the smallest type is cut at the limit; the tool tip has it whole.
+    // A caption too long even for the smallest type shows elided; the tool tip has it whole.
     cut_ = needed > room;
+    update();
 
     const int width = qMin(qMax(designBox_.width(), needed), room);
     setGeometry(designBox_.left(), designBox_.top(), width, designBox_.height());
@@ -141,6 +144,22 @@ bool ResultLabel::eventFilter(QObject* watched, QEvent* event)
     if (watched == parentWidget() && event->type() == QEvent::LayoutRequest && text() != fittedCaption_)
         fitCaption();
     return QLabel::eventFilter(watched, event);
+}
+
+QString ResultLabel::shownText() const
+{
+    return cut_ ? fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width()) : text();
+}
+
+void ResultLabel::paintEvent(QPaintEvent* event)
+{
+    if (!cut_) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), shownText(),
+                          foregroundRole());
 }
 
 void ResultLabel::showEvent(QShowEvent* event)

@@ -34,8 +34,10 @@ public:
     void setDetails(std::function<QString()> details);
     // The tool tip and the accessible description: the spoken description and the details.
     QString fullDescription() const;
-    // Whether the caption is too long even for the smallest type and shows cut off.
+    // Whether the caption is too long even for the smallest type: it then shows with a "…"
+    // in its middle, so that its exponent stays in view, and its tool tip has it whole.
     bool isCut() const { return cut_; }
+    QString shownText() const;
 
     // Sizes the label and places its unit for the current caption. Runs by itself whenever the
     // shown caption changes.
@@ -45,6 +47,7 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QRect designBox_;

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "animation/PhasorFormulas.h"
 
-#include "circuit/CircuitFormulas.h"
 #include "circuit/CheckedMath.h"
-#include "plot/TimeAxis.h"
+#include "circuit/CircuitFormulas.h"
 
 #include <cmath>
 
@@ -11,38 +10,8 @@ namespace animation {
 
 using namespace circuit::checked;
 using circuit::kPi;
-using timeaxis::kFullScale;
-using timeaxis::kZeroLine;
-
-double stepAngle(double periods, double step) { return timeaxis::sourcePhase(periods, step); }
-double currentAngle(double phiDegrees, double theta) { return add(mul(phiDegrees, div(kPi, -180.0)), theta); }
-double quarterTurn() { return div(kPi, 2.0); }
-double pointX(double step) { return timeaxis::pointX(step); }
-
-double unitCurveY(double angle) { return sub(kZeroLine, mul(kFullScale, std::sin(angle))); }
-
-double powerY(double theta, double thetaI)
-{
-    return sub(kZeroLine, mul(mul(kFullScale, std::sin(theta)), std::sin(thetaI)));
-}
-
-// 1400 − 1400 · R · Î · sin θi / Û
-double resistorY(double r, double iPeak, double thetaI, double uPeak)
-{
-    return sub(kZeroLine, div(mul(mul(mul(kFullScale, r), iPeak), std::sin(thetaI)), uPeak));
-}
-
-// 1400 + 1400 · Î · sin(θi + q) · XC / Û: lags the current by a quarter period
-double capacitorY(double iPeak, double thetaI, double xc, double uPeak)
-{
-    return add(kZeroLine, div(mul(mul(mul(kFullScale, iPeak), std::sin(add(thetaI, quarterTurn()))), xc), uPeak));
-}
-
-// 1400 + 1400 · Î · sin(θi − q) · XL / Û: leads the current by a quarter period
-double coilY(double iPeak, double thetaI, double xl, double uPeak)
-{
-    return add(kZeroLine, div(mul(mul(mul(kFullScale, iPeak), std::sin(sub(thetaI, quarterTurn()))), xl), uPeak));
-}
+using plot::Curve;
+using plot::quarterTurn;
 
 double unitTipX(double angle) { return add(kCentre, mul(kRadius, std::cos(angle))); }
 
@@ -71,6 +40,49 @@ double coilTipY(double xl, double iPeak, double thetaI, double uPeak)
 double coilTipX(double xl, double iPeak, double thetaI, double uPeak)
 {
     return sub(kCentre, div(mul(mul(mul(kRadius, xl), iPeak), std::cos(sub(thetaI, quarterTurn()))), uPeak));
+}
+
+namespace {
+
+double theta(plot::SteadyInputs& in, double s) { return plot::stepAngle(in.periods(), s); }
+double thetaI(plot::SteadyInputs& in, double s) { return plot::currentAngle(in.phi(), theta(in, s)); }
+double xc(plot::SteadyInputs& in) { return circuit::capacitiveReactance(in.f(), in.c()); }
+double xl(plot::SteadyInputs& in) { return circuit::inductiveReactance(in.f(), in.l()); }
+
+} // namespace
+
+double tipY(Curve curve, plot::SteadyInputs& in, double s)
+{
+    switch (curve) {
+    case Curve::CapacitorVoltage:
+        return capacitorTipY(xc(in), in.iPeak(), thetaI(in, s), in.uPeak());
+    case Curve::CoilVoltage:
+        return coilTipY(xl(in), in.iPeak(), thetaI(in, s), in.uPeak());
+    case Curve::Power:
+        break;
+    default:
+        return plot::steadyY(curve, in, s);
+    }
+    throw circuit::CalcError("the power has no phasor");
+}
+
+double tipX(Curve curve, plot::SteadyInputs& in, double s)
+{
+    switch (curve) {
+    case Curve::AppliedVoltage:
+        return unitTipX(theta(in, s));
+    case Curve::Current:
+        return unitTipX(thetaI(in, s));
+    case Curve::ResistorVoltage:
+        return resistorTipX(in.r(), in.iPeak(), thetaI(in, s), in.uPeak());
+    case Curve::CapacitorVoltage:
+        return capacitorTipX(xc(in), in.iPeak(), thetaI(in, s), in.uPeak());
+    case Curve::CoilVoltage:
+        return coilTipX(xl(in), in.iPeak(), thetaI(in, s), in.uPeak());
+    case Curve::Power:
+        break;
+    }
+    throw circuit::CalcError("the power has no phasor");
 }
 
 } // namespace animation

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit/Rounding.h"
 
-#include <algorithm>
+#include "circuit/GermanNumber.h"
+
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -26,18 +27,26 @@ double roundSignificant(double value, int digits)
 {
     if (value == 0.0 || !std::isfinite(value))
         return value;
-    const int places = digits - 1 - int(std::floor(std::log10(std::fabs(value))));
-    // Whole numbers keep all their digits; below 1E-30 the written form has few digits anyway.
-    return roundHalfEven(value, std::clamp(places, 0, 30));
+    // Whole numbers keep all their digits.
+    if (std::fabs(value) >= std::pow(10.0, digits - 1))
+        return roundHalfEven(value, 0);
+    // As in roundHalfEven, to_chars rounds the exact binary value, at every size down to the
+    // smallest doubles.
+    char buffer[64];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
+    double rounded = 0.0;
+    std::from_chars(buffer, written.ptr, rounded);
+    return rounded;
 }
 
-double roundCurrent(double value)
+std::string currentCaption(double value)
 {
-    const double places = roundHalfEven(value, 5);
-    // Five places keep at least three significant digits from 0,00100 up.
-    if (std::fabs(places) >= 0.001)
-        return places;
-    return roundSignificant(value, 3);
+    // Decided by the current itself, not by its rounding: five places keep at least three
+    // significant digits from 1 mA up.
+    if (std::fabs(value) >= 0.001)
+        return formatGermanNumber(roundHalfEven(value, 5));
+    return significantText(value, 3);
 }
 
 double roundWholeHalfEven(double value)

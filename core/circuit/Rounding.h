@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 namespace circuit {
 
@@ -9,14 +10,14 @@ namespace circuit {
 // value, so 0,125 is a tie and 2,675 is not) goes to the even last digit.
 double roundHalfEven(double value, int places);
 
-// Rounds to `digits` significant digits, an exact tie to the even digit; whole numbers keep
-// all their digits.
+// Rounds to `digits` significant digits at every size, an exact tie to the even digit; whole
+// numbers keep all their digits.
 double roundSignificant(double value, int digits);
 
-// The rounding of the current captions: 5 decimal places, unless those keep fewer than 3
-// significant digits (a current below 1 mA); then 3 significant digits, so that a small
-// current read back from its caption is still the current of the circuit.
-double roundCurrent(double value);
+// The caption of a current: from 1 mA on 5 decimal places; below 1 mA, however small,
+// 3 significant digits, so that a small current read back from its caption is still the
+// current of the circuit.
+std::string currentCaption(double value);
 
 // Rounds to a whole number, an exact half to the even neighbour (10,5 -> 10, 11,5 -> 12).
 double roundWholeHalfEven(double value);

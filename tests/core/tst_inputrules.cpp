@@ -16,6 +16,87 @@ std::u16string utf16(const std::string& ascii) { return std::u16string(ascii.beg
 
 } // namespace
 
+// The rule of U, f and R: not empty, a number, and rounded down not 0.
+TEST_DATA(acceptanceOfVoltageFrequencyResistance)
+{
+    coretest::addColumn<std::string>("text");
+    coretest::addColumn<bool>("accepted");
+    coretest::newRow("empty") << "" << false;
+    coretest::newRow("blanks") << "   " << false;
+    coretest::newRow("0") << "0" << false;
+    coretest::newRow("0,") << "0," << false;
+    coretest::newRow("0,5") << "0,5" << false;
+    coretest::newRow("0,99") << "0,99" << false;
+    coretest::newRow("1") << "1" << true;
+    coretest::newRow("-0,5") << "-0,5" << true;
+    coretest::newRow("-1") << "-1" << true;
+    coretest::newRow("-0") << "-0" << false;
+    coretest::newRow("letters") << "abc" << false;
+    coretest::newRow("1e3") << "1e3" << true;
+    coretest::newRow(",5") << ",5" << false;
+    coretest::newRow("1,5 with blanks around") << " 1,5 " << true;
+    coretest::newRow("point instead of comma") << "1.5" << false;
+}
+
+TEST_CASE(acceptanceOfVoltageFrequencyResistance)
+{
+    FETCH(std::string, text);
+    FETCH(bool, accepted);
+    COMPARE(circuit::acceptsWholeNonZero(utf16(text)), accepted);
+}
+
+// L and C take every text but an unfinished number; C waits at a number equal to zero too.
+TEST_DATA(acceptanceOfInductanceCapacitance)
+{
+    coretest::addColumn<std::string>("text");
+    coretest::addColumn<bool>("inductance");
+    coretest::addColumn<bool>("capacitance");
+    coretest::newRow("empty") << "" << false << false;
+    coretest::newRow("one blank") << " " << true << true;
+    coretest::newRow("blanks") << "   " << true << true;
+    coretest::newRow("0") << "0" << true << false;
+    coretest::newRow("0,") << "0," << true << false;
+    coretest::newRow("0,000") << "0,000" << true << false;
+    coretest::newRow("-0") << "-0" << true << false;
+    coretest::newRow("+0") << "+0" << true << false;
+    coretest::newRow("0E5") << "0E5" << true << false;
+    coretest::newRow("0 with blanks around") << " 0 " << true << false;
+    coretest::newRow("0,5") << "0,5" << true << true;
+    coretest::newRow(",5") << ",5" << true << true;
+    coretest::newRow("0,00002") << "0,00002" << true << true;
+    coretest::newRow("1E-5") << "1E-5" << true << true;
+    coretest::newRow("-0,2") << "-0,2" << true << true;
+    coretest::newRow("letters") << "abc" << true << true;
+    coretest::newRow("point") << "." << true << true;
+    coretest::newRow("point instead of comma") << "1.5" << true << true;
+    coretest::newRow("lone minus") << "-" << false << false;
+    coretest::newRow("lone plus") << "+" << false << false;
+    coretest::newRow("lone comma") << "," << false << false;
+    coretest::newRow("sign and comma") << "-," << false << false;
+    coretest::newRow("lone minus with blanks around") << " - " << false << false;
+    coretest::newRow("1E") << "1E" << false << false;
+    coretest::newRow("1E-") << "1E-" << false << false;
+    coretest::newRow("1e+") << "1e+" << false << false;
+    coretest::newRow("2,5E") << "2,5E" << false << false;
+    coretest::newRow(",5E-") << ",5E-" << false << false;
+    coretest::newRow("0E: unfinished before zero") << "0E" << false << false;
+    coretest::newRow("E alone") << "E" << true << true;
+    coretest::newRow("-E") << "-E" << true << true;
+    coretest::newRow("blank before the exponent") << "1 E" << true << true;
+    coretest::newRow("second exponent") << "1E5E" << true << true;
+    coretest::newRow("two exponent letters") << "1EE" << true << true;
+    coretest::newRow("1,5,") << "1,5,E" << true << true;
+}
+
+TEST_CASE(acceptanceOfInductanceCapacitance)
+{
+    FETCH(std::string, text);
+    FETCH(bool, inductance);
+    FETCH(bool, capacitance);
+    COMPARE(circuit::acceptsInductance(utf16(text)), inductance);
+    COMPARE(circuit::acceptsCapacitance(utf16(text)), capacitance);
+}
+
 TEST_DATA(reasonsForWaiting)
 {
     coretest::addColumn<std::string>("text");

@@ -503,9 +503,14 @@ TEST_DATA(roundsCurrents)
     coretest::newRow("large current") << 123.4567891 << "123,45679";
     coretest::newRow("1 mA") << 0.001 << "0,001";
     coretest::newRow("1,41421 mA") << 0.00141421356 << "0,00141";
-    coretest::newRow("0,999 mA rounds to 1 mA in five places") << 0.000999 << "0,001";
+    coretest::newRow("1,000004 mA") << 0.001000004 << "0,001";
     coretest::newRow("-1 mA") << -0.001 << "-0,001";
-    // Below, three significant digits.
+    // Below, three significant digits, decided by the current itself, not by its five places.
+    coretest::newRow("0,999 mA") << 0.000999 << "0,000999";
+    coretest::newRow("0,995 mA") << 0.000995 << "0,000995";
+    coretest::newRow("0,9995 mA: the double lies below the tie") << 0.0009995 << "0,000999";
+    coretest::newRow("0,9996 mA rounds up to 1 mA") << 0.0009996 << "0,001";
+    coretest::newRow("-0,999 mA") << -0.000999 << "-0,000999";
     coretest::newRow("0,994 mA") << 0.00099449 << "0,000994";
     coretest::newRow("0,667 mA") << 0.000666667 << "0,000667";
     coretest::newRow("0,1 mA") << 0.0001 << "0,0001";
@@ -516,6 +521,14 @@ TEST_DATA(roundsCurrents)
     coretest::newRow("1,125 µA: the double lies above the tie") << 0.000001125 << "1,13E-06";
     coretest::newRow("1,115 µA: the double lies below the tie") << 0.000001115 << "1,11E-06";
     coretest::newRow("1 pA") << 1.23456e-12 << "1,23E-12";
+    // However small: no clamp at 30 places.
+    coretest::newRow("4,9E-31") << 4.9e-31 << "4,9E-31";
+    coretest::newRow("u 1, r 1E40: ieff") << 1e-40 << "1E-40";
+    coretest::newRow("u 1, r 1E40: idach") << 1e-40 * std::sqrt(2.0) << "1,41E-40";
+    coretest::newRow("smallest normal") << DBL_MIN << "2,23E-308";
+    coretest::newRow("denormal") << 1.41421356e-320 << "1,41E-320";
+    coretest::newRow("smallest denormal") << std::numeric_limits<double>::denorm_min() << "4,94E-324";
+    coretest::newRow("negative smallest denormal") << -std::numeric_limits<double>::denorm_min() << "-4,94E-324";
     coretest::newRow("zero") << 0.0 << "0";
 }
 
@@ -523,10 +536,29 @@ TEST_CASE(roundsCurrents)
 {
     FETCH(double, value);
     FETCH(std::string, text);
-    const double rounded = circuit::roundCurrent(value);
-    COMPARE(formatGermanNumber(rounded), text);
-    // What the caption shows reads back as the rounded current itself.
-    COMPARE(parseGermanNumber(formatGermanNumber(rounded)).value_or(-1), rounded);
+    COMPARE(circuit::currentCaption(value), text);
+    // Read back, the caption is the caption of the current it reads as.
+    COMPARE(circuit::currentCaption(parseGermanNumber(text).value_or(-1)), text);
+}
+
+TEST_DATA(roundsToSignificantDigits)
+{
+    coretest::addColumn<double>("value");
+    coretest::addColumn<int>("digits");
+    coretest::addColumn<double>("expected");
+    coretest::newRow("5 digits") << 0.32914045 << 5 << 0.32914;
+    coretest::newRow("whole numbers keep their digits") << 123456.7 << 3 << 123457.0;
+    coretest::newRow("carries into the next power") << 0.00099996 << 3 << 0.001;
+    coretest::newRow("below 1E-30") << 1.41421356e-40 << 3 << 1.41e-40;
+    coretest::newRow("denormal") << -1.41421356e-320 << 3 << -1.41e-320;
+}
+
+TEST_CASE(roundsToSignificantDigits)
+{
+    FETCH(double, value);
+    FETCH(int, digits);
+    FETCH(double, expected);
+    VERIFY(circuit::roundSignificant(value, digits) == expected); // the nearest double, to the bit
 }
 
 TEST_DATA(roundsToWholeHalfToEven)

@@ -5,12 +5,14 @@
 #include "animation/PhasorFormulas.h"
 #include "circuit/CalcError.h"
 #include "circuit/CircuitFormulas.h"
+#include "plot/TimeAxis.h"
 
 #include "CoreTest.h"
 
 #include <cmath>
 
 using namespace animation;
+using namespace plot;
 using circuit::capacitiveReactance;
 using circuit::inductiveReactance;
 
@@ -33,7 +35,7 @@ TEST_CASE(angles)
     VERIFY(std::fabs(currentAngle(90.0, 1.0) - (1.0 - 3.141592654 / 2.0)) < 1e-15);
     VERIFY(std::fabs(currentAngle(kPhi, 0.0) - 70.7834 * 3.141592654 / 180.0) < 1e-15);
     COMPARE(quarterTurn(), 3.141592654 / 2.0);
-    COMPARE(pointX(5000.0), 5120.0);
+    COMPARE(timeaxis::pointX(5000.0), 5120.0);
 }
 
 TEST_CASE(reactances)

@@ -37,7 +37,6 @@ std::optional<circuit::FrequencyPoint> pointAt(const ResonanceResult& result, do
 
 } // namespace
 
-
 // 10 V, 50 Hz, 100 Ω, 0,1 H, 10 µF: ω₀ = 1/√(LC) = 1000/s, f₀ = 1000 / 6,283185308 Hz;
 // √(L/C) = 100 Ω = R, so Q = 1 and B = f₀; the band edges are f₀·(√(5/4) ∓ 1/2).
 TEST_CASE(initialCircuit)
