@@ -7,7 +7,6 @@
 
 #include <QStringList>
 
-#include <array>
 #include <optional>
 
 class QGroupBox;

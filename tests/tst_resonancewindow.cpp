@@ -4,13 +4,13 @@
 // circuit without a message box, the chart's markers, the triangles and copying.
 #include "TestSupport.h"
 
+#include "circuit/GermanNumber.h"
 #include "controls/ControlValues.h"
 #include "help/HelpWindow.h"
-#include "resonance/ResonanceWindow.h"
-#include "circuit/GermanNumber.h"
-#include "ui/GroupFrame.h"
 #include "resonance/ResonanceChart.h"
+#include "resonance/ResonanceWindow.h"
 #include "ui/Commands.h"
+#include "ui/GroupFrame.h"
 #include "ui/VectorFigure.h"
 
 #include <QAction>
@@ -18,6 +18,8 @@
 #include <QAreaSeries>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
@@ -27,8 +29,6 @@
 #include <QMenu>
 #include <QTest>
 #include <QTextBrowser>
-#include <QGroupBox>
-#include <QHelpEvent>
 #include <QTimer>
 #include <QToolTip>
 #include <QValueAxis>
