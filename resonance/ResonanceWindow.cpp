@@ -128,18 +128,34 @@ ResonanceWindow::Row ResonanceWindow::valueRow(QGroupBox* group, int row, const 
     value->setObjectName(objectName);
     value->setTextFormat(Qt::PlainText);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("-0,00000E-000")));
     // The name and unit are read with the value, so the two around it need not be.
     nameLabel->setAccessibleName(QString());
     auto* unitLabel = new QLabel(group);
     unitLabel->setObjectName(objectName + QStringLiteral("Unit"));
-    unitLabel->setMinimumWidth(unitLabel->fontMetrics().horizontalAdvance(QStringLiteral("var")));
     grid->addWidget(nameLabel, row, 0);
     grid->addWidget(value, row, 1);
     grid->addWidget(unitLabel, row, 2);
     grid->setRowStretch(row, 0);
     grid->setRowStretch(row + 1, 1); // the rows stay together at the top
-    return {value, unitLabel, unit};
+    rows_.push_back({value, unitLabel, unit});
+    fitWidths(rows_.back());
+    return rows_.back();
+}
+
+// Room for the longest text of a value and of a unit, so that the columns stand still while
+// the values change; measured anew when the font changes.
+void ResonanceWindow::fitWidths(const Row& row)
+{
+    row.value->setMinimumWidth(row.value->fontMetrics().horizontalAdvance(QStringLiteral("-0,00000E-000")));
+    row.unit->setMinimumWidth(row.unit->fontMetrics().horizontalAdvance(QStringLiteral("var")));
+}
+
+void ResonanceWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        for (const Row& row : rows_)
+            fitWidths(row);
+    ui::SideWindow::changeEvent(event);
 }
 
 // A number stands with its unit; a word ("keine", "ausgebaut") or "—" stands alone.

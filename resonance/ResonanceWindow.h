@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -42,6 +43,9 @@ public:
     QString valuesTable() const;
     QImage picture();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     struct Row {
         QLabel* value;
@@ -49,6 +53,7 @@ private:
         QString unitText;
     };
     Row valueRow(QGroupBox* group, int row, const QString& name, const QString& objectName, const QString& unit);
+    static void fitWidths(const Row& row);
     void setValue(const Row& row, const std::optional<double>& value, const QString& spokenName,
                   const QString& spokenUnit, const QString& word = {});
     void draw();
@@ -65,6 +70,7 @@ private:
     QString problem_;
     QStringList circuitNotes_;
 
+    std::vector<Row> rows_;
     QLabel* notes_;
     ResonanceChart* chart_;
     QGroupBox* presentGroup_;

@@ -156,6 +156,7 @@ private slots:
     void chainClosesOnU_data();
     void chainClosesOnU();
     void chartReadoutAndZoom();
+    void followsTheApplicationFont();
     void copiesThePicture();
 };
 
@@ -755,6 +756,23 @@ void ResonanceWindowTest::chartReadoutAndZoom()
     QVERIFY(std::fabs(chart->frequencyFrom() - f0 / 100) < 1e-9 * f0);
     QVERIFY(std::fabs(chart->frequencyTo() - f0 * 100) < 1e-9 * f0 * 100);
     QVERIFY(dialogs.messages.empty());
+}
+
+// When its font grows (the application's, with a zoom), so do the chart's texts and the room
+// for the values. (A test runs no event loop, so Qt does not hand the application's font on.)
+void ResonanceWindowTest::followsTheApplicationFont()
+{
+    DialogRecorder dialogs;
+    ResonanceTestWindow w;
+    w.open();
+    auto* f0 = w.resonance()->findChild<QLabel*>(QStringLiteral("resonanceF0"));
+    const int width = f0->minimumWidth();
+    const qreal labels = w.chart()->frequencyAxis()->labelsFont().pointSizeF();
+    QFont larger = QApplication::font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.5);
+    w.resonance()->setFont(larger);
+    QVERIFY(f0->minimumWidth() > width * 1.3);
+    QVERIFY(w.chart()->frequencyAxis()->labelsFont().pointSizeF() > labels * 1.3);
 }
 
 void ResonanceWindowTest::copiesThePicture()
