@@ -74,8 +74,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     installResultDetails(controls_, *analysis_);
     new WaveformReadout(controls_, *plotter_, *analysis_); // after the tips: it falls back on them
     new PhasorReadout(controls_);
-    installHelpKey(this);
-    resonance_ = std::make_unique<ResonanceFollower>(controls_, *analysis_, *commands_);
+    installGuide(*commands_, this);
+    resonance_ = std::make_unique<ResonanceFollower>(controls_, *analysis_, *inputs_, *commands_);
     lessons_ = new LessonDocument(controls_, *analysis_, *animation_, *commands_);
     new ZoomCommands(this, *commands_); // the window at its remembered zoom, once it is built
     offerMenus();

@@ -64,15 +64,7 @@ QString WorksheetCopy::valuesText() const
     const PlotRecord plot = recordOf(controls_, analysis_.lastRead());
 
     // Its inputs and the results as shown, in the window's words.
-    using circuit::Input;
-    row(QStringLiteral(u"Größe"), QStringLiteral(u"Wert"), QStringLiteral(u"Einheit"));
-    for (const Input input : {Input::U, Input::F, Input::R, Input::C, Input::L}) {
-        const CircuitInput& in = circuitInput(input);
-        if (in.readWithoutCapacitor || plot.circuit.capacitorIn)
-            row(in.symbol, plot.circuit[input], in.unit);
-        else
-            row(in.symbol, QStringLiteral(u"ausgebaut"));
-    }
+    text += circuitTable(plot.circuit);
     row(QStringLiteral(u"Anzahl der Perioden"), plot.periods);
     if (plot.switchOn)
         row(QStringLiteral(u"Phase im Moment des Einschaltens"), plot.phase0, QStringLiteral(u"Grad"));

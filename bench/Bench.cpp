@@ -3,19 +3,30 @@
 // runs, the number of runs and the target. Run it through scripts/bench.sh, which builds in
 // Release and runs it headless (offscreen) and under Xvfb.
 //
-//   wellgrat_bench [--runs N] [--starts N] [--cases 123456]
+//   wellgrat_bench [--runs N] [--starts N] [--cases 1234567]
 //                                              the cases for the current Qt platform
 //   wellgrat_bench --memory-case               (internal) the memory case in a fresh process
 
 #include "animation/AnimationControl.h"
 #include "app/Form1.h"
 #include "plot/WaveformPlotter.h"
+#include "resonance/ResonanceWindow.h"
+#include "ui/Commands.h"
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QValueAxis>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
@@ -25,6 +36,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -413,6 +425,127 @@ void tickCase(Report& report)
         report.note("note: " + std::to_string(dialogs.messages) + " message boxes were answered (none expected)");
 }
 
+// One key press in `field`, as the keyboard sends it, and the event loop until everything it
+// left to paint is painted.
+void pressKey(QLineEdit* field, Qt::Key key, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(field, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(field, &release);
+    settle();
+}
+
+// The floor of case 7: a bare Qt Charts view of the chart's size, with what the resonance
+// chart draws (a current and a phase curve of 401 points on a logarithmic axis, the band and
+// two markers), which one update replaces and repaints.
+class BareChart {
+public:
+    explicit BareChart(QSize size, QPoint at)
+    {
+        auto* chart = view_.chart();
+        band_ = new QAreaSeries(new QLineSeries(chart), new QLineSeries(chart));
+        for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(band_), static_cast<QAbstractSeries*>(current_),
+                                        static_cast<QAbstractSeries*>(phase_), static_cast<QAbstractSeries*>(present_),
+                                        static_cast<QAbstractSeries*>(resonance_)})
+            chart->addSeries(series);
+        auto* frequency = new QLogValueAxis(chart);
+        auto* current = new QValueAxis(chart);
+        auto* phase = new QValueAxis(chart);
+        chart->addAxis(frequency, Qt::AlignBottom);
+        chart->addAxis(current, Qt::AlignLeft);
+        chart->addAxis(phase, Qt::AlignRight);
+        frequency->setRange(1.0, 10000.0);
+        current->setRange(0.0, 0.11);
+        phase->setRange(-90.0, 90.0);
+        for (QAbstractSeries* series : chart->series()) {
+            series->attachAxis(frequency);
+            series->attachAxis(series == phase_ ? phase : current);
+        }
+        view_.setRenderHint(QPainter::Antialiasing);
+        view_.resize(size);
+        view_.move(at);
+        view_.setWindowTitle(QStringLiteral("bare chart"));
+        view_.show();
+        waitExposed(view_);
+        // Two circuits (R 100 and R 200 around 159 Hz), shown by turns.
+        for (int k = 0; k <= 400; ++k) {
+            const double f = std::pow(10.0, k / 100.0), x = 2 * M_PI * f * 0.1 - 1 / (2 * M_PI * f * 1e-5);
+            for (int n = 0; n < 2; ++n) {
+                const double r = n == 0 ? 100.0 : 200.0;
+                currents_[n].append(QPointF(f, 10.0 / std::hypot(r, x)));
+                phases_[n].append(QPointF(f, std::atan(x / r) * 180 / M_PI));
+            }
+        }
+        update();
+    }
+    void update()
+    {
+        const int n = next_++ % 2;
+        current_->replace(currents_[n]);
+        phase_->replace(phases_[n]);
+        const double f = n ? 50.0 : 60.0;
+        present_->replace({QPointF(f, 0.0), QPointF(f, 0.11)});
+        resonance_->replace({QPointF(159.15, 0.0), QPointF(159.15, 0.11)});
+        band_->upperSeries()->replace({QPointF(98.0 + n, 0.11), QPointF(257.0 + n, 0.11)});
+        band_->lowerSeries()->replace({QPointF(98.0 + n, 0.0), QPointF(257.0 + n, 0.0)});
+        settle();
+    }
+
+private:
+    QChartView view_;
+    QLineSeries *current_ = new QLineSeries, *phase_ = new QLineSeries, *present_ = new QLineSeries,
+                *resonance_ = new QLineSeries;
+    QAreaSeries* band_ = nullptr;
+    QList<QPointF> currents_[2], phases_[2];
+    int next_ = 0;
+};
+
+// 7: an accepted keystroke in r (a 0 typed, then taken back), without and with the window
+// "Resonanz und Leistung" open, each with the event loop until it is painted; and the floor,
+// a bare Qt Charts update of the same size. What the window adds is judged against twice
+// the floor, on processor time, by turns so that all three meet the same load.
+void keystrokeCase(const Options& options, Report& report)
+{
+    SilentDialogs dialogs;
+    ShownWindow alone, withWindow;
+    withWindow.form.move(alone.form.frameGeometry().right() + 10, 0);
+    withWindow.form.commands().action(QStringLiteral("resonanceAction"))->trigger();
+    auto* resonance = withWindow.form.findChild<ResonanceWindow*>();
+    waitExposed(*resonance);
+    QWidget* chartView = resonance->findChild<QChartView*>();
+    BareChart bare(chartView->size(), QPoint(0, alone.form.frameGeometry().bottom() + 10));
+
+    const int runs = std::max(options.runs, 15) * 4; // a keystroke is short: more of them
+    Timing timings[3];
+    auto timeOne = [](Timing& timing, const std::function<void()>& run) {
+        const double cpu = cpuMs();
+        const auto start = Clock::now();
+        run();
+        timing.wall.push_back(msSince(start));
+        timing.cpu.push_back(cpuMs() - cpu);
+    };
+    for (int i = -4; i < runs; ++i) { // the first rounds warm up
+        const bool add = i % 2 == 0;
+        const Qt::Key key = add ? Qt::Key_0 : Qt::Key_Backspace;
+        const QString text = add ? QStringLiteral("0") : QString();
+        Timing scratch[3];
+        Timing* into = i < 0 ? scratch : timings;
+        timeOne(into[0], [&] { pressKey(alone.controls.r, key, text); });
+        timeOne(into[1], [&] { pressKey(withWindow.controls.r, key, text); });
+        timeOne(into[2], [&] { bare.update(); });
+    }
+    const double without = median(timings[0].cpu), with = median(timings[1].cpu), floor = median(timings[2].cpu);
+    const double added = with - without;
+    report.line("7a keystroke in r, accepted, painted", median(timings[0].wall), without, "ms", runs, "", Verdict::Info);
+    report.line("7b the same with Resonanz und Leistung open", median(timings[1].wall), with, "ms", runs,
+                format("added <= 2 x floor: %.2f", added / floor), judge(added <= 2.0 * floor, true));
+    report.line("   floor: bare Qt Charts update of the same size", median(timings[2].wall), floor, "ms", runs, "",
+                Verdict::Info);
+    if (dialogs.messages != 0)
+        report.note("note: " + std::to_string(dialogs.messages) + " message boxes were answered (none expected)");
+}
+
 // Spawns `program`, returns the milliseconds until it writes its first line (or -1).
 double timeToFirstLine(const std::string& program)
 {
@@ -534,7 +667,7 @@ int main(int argc, char* argv[])
         else if (arg == "--cases" && i + 1 < argc)
             options.only = argv[++i];
         else {
-            std::fprintf(stderr, "usage: %s [--runs N] [--starts N] [--cases 123456]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--runs N] [--starts N] [--cases 1234567]\n", argv[0]);
             return 2;
         }
     }
@@ -557,6 +690,8 @@ int main(int argc, char* argv[])
         startupCase(options, report);
     if (options.wants('6') && !options.xvfb)
         memoryReport(report);
+    if (options.wants('7'))
+        keystrokeCase(options, report);
     std::printf("%s\n", report.failures ? "Some targets do not hold." : "Every target that applies holds.");
     return report.failures ? 1 : 0;
 }

@@ -65,6 +65,20 @@ CircuitTexts textsOf(const Controls& controls)
     return texts;
 }
 
+QString circuitTable(const CircuitTexts& texts)
+{
+    const QChar tab(u'\t');
+    QString table = QStringLiteral(u"Größe\tWert\tEinheit\n");
+    for (const Input input : {Input::U, Input::F, Input::R, Input::C, Input::L}) {
+        const CircuitInput& in = circuitInput(input);
+        if (in.readWithoutCapacitor || texts.capacitorIn)
+            table += in.symbol + tab + texts[input] + tab + in.unit + u'\n';
+        else
+            table += in.symbol + tab + QStringLiteral(u"ausgebaut") + u'\n';
+    }
+    return table;
+}
+
 ReadCircuit readCircuit(const CircuitTexts& texts)
 {
     CircuitValues values;

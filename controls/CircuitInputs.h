@@ -50,6 +50,11 @@ struct CircuitTexts {
 // What the controls hold now.
 CircuitTexts textsOf(const Controls& controls);
 
+// The circuit as a table for a spreadsheet: a header line, then one line for each input,
+// its symbol, its text and its unit, separated by tabs (C "ausgebaut" while the capacitor
+// is out). Every copy of values begins with it.
+QString circuitTable(const CircuitTexts& texts);
+
 // The texts as numbers. A text that is not a number (C only while the capacitor is in) gives
 // no values, and names that input.
 struct ReadCircuit {

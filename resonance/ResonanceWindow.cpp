@@ -1,24 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resonance/ResonanceWindow.h"
 
-#include "help/HelpWindow.h"
 #include "controls/ControlValues.h"
-#include "resonance/ResonanceTexts.h"
 #include "resonance/ResonanceChart.h"
-#include "ui/TriangleView.h"
+#include "resonance/ResonanceCurves.h"
+#include "resonance/ResonanceFigures.h"
+#include "resonance/ResonanceTexts.h"
+#include "ui/VectorFigure.h"
 #include "ui/WindowFont.h"
 #include "ui/Zoom.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMimeData>
-#include <QScreen>
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -26,12 +25,12 @@
 
 using circuit::ResonanceResult;
 
-ResonanceWindow::ResonanceWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window), mainWindow_(mainWindow)
+ResonanceWindow::ResonanceWindow(QWidget* mainWindow) : ui::SideWindow(mainWindow)
 {
     setObjectName(QStringLiteral("ResonanceWindow"));
     setWindowTitle(QStringLiteral("Resonanz und Leistung"));
     ui::setDesignedFont(this, ui::windowFont());
-    ui::resizeWithZoom(this, QSize(800, 720));
+    ui::resizeWithZoom(this, QSize(800, 800));
 
     auto* layout = new QVBoxLayout(this);
     notes_ = new QLabel(this);
@@ -39,52 +38,83 @@ ResonanceWindow::ResonanceWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::
     notes_->setTextFormat(Qt::PlainText);
     notes_->setWordWrap(true);
     notes_->setStyleSheet(QStringLiteral("color: #a00000"));
+    notes_->hide();
     layout->addWidget(notes_);
+
+    // Which curves the chart draws.
     chart_ = new ResonanceChart(this);
     chart_->setMinimumHeight(240);
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(new QLabel(QStringLiteral("Kurven:"), this));
+    for (std::size_t k = 0; k < resonanceCurves().size(); ++k) {
+        const ResonanceCurve& curve = resonanceCurves()[k];
+        auto* box = new QCheckBox(curve.name, this);
+        box->setObjectName(curve.objectName + QStringLiteral("Choice"));
+        QPalette colours = box->palette(); // the boxes are the curves' legend
+        colours.setColor(QPalette::WindowText, curve.colour);
+        box->setPalette(colours);
+        box->setChecked(curve.shownAtFirst);
+        connect(box, &QCheckBox::toggled, this, [this, k](bool shown) { chart_->setCurveShown(k, shown); });
+        choice->addWidget(box);
+    }
+    choice->addStretch(1);
+    layout->addLayout(choice);
     layout->addWidget(chart_, 3);
+    chart_->setReadout([this](double f) {
+        return circuit_ ? circuit::quantitiesAt(circuit_->values, f) : circuit::CircuitQuantities();
+    });
+    connect(chart_, &ResonanceChart::rangeRequested, this, &ResonanceWindow::zoomTo);
+    connect(chart_, &ResonanceChart::rangeReset, this, [this] {
+        zoom_.reset();
+        draw();
+    });
 
-    auto* lower = new QHBoxLayout;
-    layout->addLayout(lower);
-    auto group = [&](const QString& title, const QString& name) {
+    // The numbers: resonance and power in one column, the quantities at f in the other.
+    auto* numbers = new QGridLayout;
+    layout->addLayout(numbers);
+    auto group = [&](const QString& title, const QString& name, int row, int column, int rows) {
         auto* box = new QGroupBox(title, this);
         box->setObjectName(name);
         new QGridLayout(box);
-        lower->addWidget(box);
+        numbers->addWidget(box, row, column, rows, 1);
         return box;
     };
-    QGroupBox* resonance = group(QStringLiteral("Resonanz"), QStringLiteral("resonanceGroup"));
+    QGroupBox* resonance = group(QStringLiteral("Resonanz"), QStringLiteral("resonanceGroup"), 0, 0, 1);
     f0_ = valueRow(resonance, 0, QStringLiteral("f<sub>0</sub> ="), QStringLiteral("resonanceF0"), QStringLiteral("Hz"));
     quality_ = valueRow(resonance, 1, QStringLiteral("Güte Q ="), QStringLiteral("resonanceQuality"), {});
     bandwidth_ = valueRow(resonance, 2, QStringLiteral("B = f<sub>0</sub>/Q ="), QStringLiteral("resonanceBandwidth"),
                           QStringLiteral("Hz"));
-    band_ = valueRow(resonance, 3, QStringLiteral("f<sub>1</sub> … f<sub>2</sub>"), QStringLiteral("resonanceBand"),
-                     QStringLiteral("Hz"));
-    presentGroup_ = group(QStringLiteral("Bei f"), QStringLiteral("presentGroup"));
+    bandLow_ = valueRow(resonance, 3, QStringLiteral("f<sub>1</sub> ="), QStringLiteral("resonanceBandLow"), QStringLiteral("Hz"));
+    bandHigh_ = valueRow(resonance, 4, QStringLiteral("f<sub>2</sub> ="), QStringLiteral("resonanceBandHigh"), QStringLiteral("Hz"));
+    QGroupBox* power = group(QStringLiteral("Leistung"), QStringLiteral("powerGroup"), 1, 0, 1);
+    p_ = valueRow(power, 0, QStringLiteral("P ="), QStringLiteral("resonanceP"), QStringLiteral("W"));
+    q_ = valueRow(power, 1, QStringLiteral("Q ="), QStringLiteral("resonanceQ"), QStringLiteral("var"));
+    s_ = valueRow(power, 2, QStringLiteral("S ="), QStringLiteral("resonanceS"), QStringLiteral("VA"));
+    cosPhi_ = valueRow(power, 3, QStringLiteral("cos φ ="), QStringLiteral("resonanceCosPhi"), {});
+    presentGroup_ = group(QStringLiteral("Bei f"), QStringLiteral("presentGroup"), 0, 1, 2);
     xl_ = valueRow(presentGroup_, 0, QStringLiteral("X<sub>L</sub> ="), QStringLiteral("resonanceXL"), QStringLiteral("Ω"));
     xc_ = valueRow(presentGroup_, 1, QStringLiteral("X<sub>C</sub> ="), QStringLiteral("resonanceXC"), QStringLiteral("Ω"));
     x_ = valueRow(presentGroup_, 2, QStringLiteral("X ="), QStringLiteral("resonanceX"), QStringLiteral("Ω"));
     z_ = valueRow(presentGroup_, 3, QStringLiteral("Z ="), QStringLiteral("resonanceZ"), QStringLiteral("Ω"));
     i_ = valueRow(presentGroup_, 4, QStringLiteral("I ="), QStringLiteral("resonanceI"), QStringLiteral("A"));
     phi_ = valueRow(presentGroup_, 5, QStringLiteral("φ ="), QStringLiteral("resonancePhi"), QStringLiteral("°"));
-    QGroupBox* power = group(QStringLiteral("Leistung"), QStringLiteral("powerGroup"));
-    p_ = valueRow(power, 0, QStringLiteral("P ="), QStringLiteral("resonanceP"), QStringLiteral("W"));
-    q_ = valueRow(power, 1, QStringLiteral("Q ="), QStringLiteral("resonanceQ"), QStringLiteral("var"));
-    s_ = valueRow(power, 2, QStringLiteral("S ="), QStringLiteral("resonanceS"), QStringLiteral("VA"));
-    cosPhi_ = valueRow(power, 3, QStringLiteral("cos φ ="), QStringLiteral("resonanceCosPhi"), {});
+    ur_ = valueRow(presentGroup_, 6, QStringLiteral("U<sub>R</sub> ="), QStringLiteral("resonanceUR"), QStringLiteral("V"));
+    ul_ = valueRow(presentGroup_, 7, QStringLiteral("U<sub>L</sub> ="), QStringLiteral("resonanceUL"), QStringLiteral("V"));
+    uc_ = valueRow(presentGroup_, 8, QStringLiteral("U<sub>C</sub> ="), QStringLiteral("resonanceUC"), QStringLiteral("V"));
 
-    impedanceTriangle_ = new ui::TriangleView(QStringLiteral("impedanceTriangle"), QStringLiteral("Widerstandsdreieck"), this);
-    powerTriangle_ = new ui::TriangleView(QStringLiteral("powerTriangle"), QStringLiteral("Leistungsdreieck"), this);
-    auto* triangles = new QHBoxLayout;
-    layout->addLayout(triangles, 2);
-    triangles->addWidget(impedanceTriangle_, 1);
-    triangles->addWidget(powerTriangle_, 1);
+    impedanceTriangle_ = new ui::VectorFigure(QStringLiteral("impedanceTriangle"), QStringLiteral("Widerstandsdreieck"), this);
+    voltageChain_ = new ui::VectorFigure(QStringLiteral("voltageChain"), QStringLiteral("Spannungen"), this);
+    powerTriangle_ = new ui::VectorFigure(QStringLiteral("powerTriangle"), QStringLiteral("Leistungsdreieck"), this);
+    auto* figures = new QHBoxLayout;
+    layout->addLayout(figures, 2);
+    for (ui::VectorFigure* figure : {impedanceTriangle_, voltageChain_, powerTriangle_})
+        figures->addWidget(figure, 1);
 
     // Its context menu copies the picture and the drawn values.
     auto* copyPicture = new QAction(QStringLiteral("Bild kopieren"), this);
     copyPicture->setObjectName(QStringLiteral("copyPictureAction"));
     connect(copyPicture, &QAction::triggered, this, &ResonanceWindow::copyPicture);
-    auto* copyValues = new QAction(QStringLiteral("Werte kopieren (f, I, φ)"), this);
+    auto* copyValues = new QAction(QStringLiteral("Werte kopieren (Schaltung und Kurven)"), this);
     copyValues->setObjectName(QStringLiteral("copyValuesAction"));
     connect(copyValues, &QAction::triggered, this, &ResonanceWindow::copyValues);
     addAction(copyPicture);
@@ -92,23 +122,8 @@ ResonanceWindow::ResonanceWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-// Esc closes it, as it closes a dialog, and F1 opens the guide, as in the main window; the
-// keys its parts do not want arrive here.
-void ResonanceWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        openGuide(mainWindow_);
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-QLabel* ResonanceWindow::valueRow(QGroupBox* group, int row, const QString& name, const QString& objectName,
-                                  const QString& unit)
+ResonanceWindow::Row ResonanceWindow::valueRow(QGroupBox* group, int row, const QString& name, const QString& objectName,
+                                               const QString& unit)
 {
     auto* grid = static_cast<QGridLayout*>(group->layout());
     auto* nameLabel = new QLabel(name, group);
@@ -117,70 +132,93 @@ QLabel* ResonanceWindow::valueRow(QGroupBox* group, int row, const QString& name
     value->setObjectName(objectName);
     value->setTextFormat(Qt::PlainText);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("-0,00000E-000")));
     // The name and unit are read with the value, so the two around it need not be.
     nameLabel->setAccessibleName(QString());
-    auto* unitLabel = new QLabel(unit, group);
+    auto* unitLabel = new QLabel(group);
+    unitLabel->setObjectName(objectName + QStringLiteral("Unit"));
     grid->addWidget(nameLabel, row, 0);
     grid->addWidget(value, row, 1);
     grid->addWidget(unitLabel, row, 2);
     grid->setRowStretch(row, 0);
     grid->setRowStretch(row + 1, 1); // the rows stay together at the top
-    return value;
+    rows_.push_back({value, unitLabel, unit});
+    fitWidths(rows_.back());
+    return rows_.back();
 }
 
-void ResonanceWindow::setValue(QLabel* label, const std::optional<double>& value, const QString& spokenName,
-                               const QString& spokenUnit, const QString& unbounded)
+// Room for the longest text of a value and of a unit, so that the columns stand still while
+// the values change; measured anew when the font changes.
+void ResonanceWindow::fitWidths(const Row& row)
 {
-    QString text = quantityText(value);
-    if (!value && !unbounded.isEmpty())
-        text = unbounded;
-    label->setText(text);
-    const QString spoken = value ? QStringLiteral("%1 = %2 %3").arg(spokenName, text, spokenUnit).trimmed()
-                                 : QStringLiteral("%1: %2").arg(spokenName, value || !unbounded.isEmpty() ? text
-                                                                                  : QStringLiteral("nicht bestimmt"));
-    label->setAccessibleName(spoken);
+    row.value->setMinimumWidth(row.value->fontMetrics().horizontalAdvance(QStringLiteral("-0,00000E-000")));
+    row.unit->setMinimumWidth(row.unit->fontMetrics().horizontalAdvance(QStringLiteral("var")));
 }
 
-void ResonanceWindow::present(const std::optional<circuit::CircuitValues>& values, const QString& problem,
-                              bool switchOnMode)
+void ResonanceWindow::changeEvent(QEvent* event)
 {
-    // A window opened while an input does not read still shows the last circuit that did.
-    if (values && (problem.isEmpty() || !drawn_)) {
-        showResult(*values, switchOnMode);
-        drawn_ = true;
-    }
-    if (!problem.isEmpty()) {
-        notes_->setText(problem);
-        notes_->setAccessibleName(problem);
-        notes_->show();
-    }
+    if (event->type() == QEvent::FontChange)
+        for (const Row& row : rows_)
+            fitWidths(row);
+    ui::SideWindow::changeEvent(event);
 }
 
-void ResonanceWindow::showResult(const circuit::CircuitValues& v, bool switchOnMode)
+// A number stands with its unit; a word ("keine", "ausgebaut") or "—" stands alone.
+void ResonanceWindow::setValue(const Row& row, const std::optional<double>& value, const QString& spokenName,
+                               const QString& spokenUnit, const QString& word)
 {
-    result_ = circuit::analyseResonance(v);
-    const ResonanceResult& r = result_;
-    const circuit::Resonance& res = r.resonance;
-    const circuit::CircuitQuantities& at = r.present;
+    const QString text = value || word.isEmpty() ? quantityText(value) : word;
+    row.value->setText(text);
+    row.unit->setText(value ? row.unitText : QString());
+    row.value->setAccessibleName(value ? QStringLiteral("%1 = %2 %3").arg(spokenName, text, spokenUnit).trimmed()
+                                       : QStringLiteral("%1: %2").arg(spokenName, word.isEmpty() ? QStringLiteral("nicht bestimmt")
+                                                                                                 : text));
+}
 
-    const QStringList notes = resonanceNotes(v, r, switchOnMode);
+void ResonanceWindow::present(const std::optional<Circuit>& circuit, bool switchOnMode)
+{
+    circuit_ = circuit;
+    switchOnMode_ = switchOnMode;
+    draw();
+}
+
+void ResonanceWindow::setProblem(const QString& problem)
+{
+    problem_ = problem;
+    showNotes();
+}
+
+void ResonanceWindow::showNotes()
+{
+    QStringList notes = circuitNotes_;
+    if (!problem_.isEmpty())
+        notes.prepend(problem_);
     notes_->setText(notes.join(u'\n'));
     notes_->setAccessibleName(notes.join(u' '));
     notes_->setVisible(!notes.isEmpty());
+}
+
+void ResonanceWindow::zoomTo(double from, double to)
+{
+    zoom_ = circuit::shownRange(from, to);
+    draw();
+}
+
+void ResonanceWindow::draw()
+{
+    if (!circuit_)
+        return;
+    const circuit::CircuitValues& v = circuit_->values;
+    result_ = circuit::analyseResonance(v, zoom_);
+    const ResonanceResult& r = result_;
+    const circuit::Resonance& res = r.resonance;
+    const circuit::CircuitQuantities& at = r.present;
 
     setValue(f0_, res.f0, QStringLiteral("Resonanzfrequenz f0"), QStringLiteral("Hertz"), QStringLiteral("keine"));
     setValue(quality_, res.quality, QStringLiteral("Güte Q"), {},
              res.f0 && !res.quality && r.currentUnbounded() ? QStringLiteral("unbegrenzt") : QString());
     setValue(bandwidth_, res.bandwidth, QStringLiteral("Bandbreite B"), QStringLiteral("Hertz"));
-    if (res.bandLow && res.bandHigh) {
-        band_->setText(QStringLiteral("%1 … %2").arg(quantityText(res.bandLow), quantityText(res.bandHigh)));
-        band_->setAccessibleName(QStringLiteral("Halbwertsband von %1 bis %2 Hertz")
-                                     .arg(quantityText(res.bandLow), quantityText(res.bandHigh)));
-    } else {
-        band_->setText(QStringLiteral("—"));
-        band_->setAccessibleName(QStringLiteral("Halbwertsband: nicht bestimmt"));
-    }
+    setValue(bandLow_, res.bandLow, QStringLiteral("Halbwertsband von f1"), QStringLiteral("Hertz"));
+    setValue(bandHigh_, res.bandHigh, QStringLiteral("Halbwertsband bis f2"), QStringLiteral("Hertz"));
 
     presentGroup_->setTitle(QStringLiteral("Bei f = %1 Hz").arg(quantityText(v.f)));
     setValue(xl_, at.xl, QStringLiteral("induktiver Blindwiderstand X L"), QStringLiteral("Ohm"));
@@ -189,83 +227,68 @@ void ResonanceWindow::showResult(const circuit::CircuitValues& v, bool switchOnM
     setValue(x_, at.x, QStringLiteral("Blindwiderstand X"), QStringLiteral("Ohm"));
     setValue(z_, at.z, QStringLiteral("Scheinwiderstand Z"), QStringLiteral("Ohm"));
     setValue(i_, at.i, QStringLiteral("Strom I"), QStringLiteral("Ampere"),
-             r.currentUnbounded() ? QStringLiteral("unbegrenzt") : QString());
+             r.currentUnbounded() && !at.i ? QStringLiteral("unbegrenzt") : QString());
     setValue(phi_, at.phiDegrees, QStringLiteral("Phasenverschiebung phi"), QStringLiteral("Grad"));
+    setValue(ur_, at.ur, QStringLiteral("Spannung an R, U R"), QStringLiteral("Volt"));
+    setValue(ul_, at.ul, QStringLiteral("Spannung an L, U L"), QStringLiteral("Volt"));
+    setValue(uc_, at.uc, QStringLiteral("Spannung an C, U C"), QStringLiteral("Volt"),
+             v.capacitorIn ? QString() : QStringLiteral("ausgebaut"));
     setValue(p_, at.p, QStringLiteral("Wirkleistung P"), QStringLiteral("Watt"));
     setValue(q_, at.q, QStringLiteral("Blindleistung Q"), QStringLiteral("Var"));
     setValue(s_, at.s, QStringLiteral("Scheinleistung S"), QStringLiteral("Voltampere"));
     setValue(cosPhi_, at.cosPhi, QStringLiteral("Leistungsfaktor cos phi"), {});
 
+    showCurves();
+
+    QStringList missing;
+    auto figure = [&missing](ui::VectorFigure* view, const std::optional<ui::VectorFigure::Figure>& figure,
+                             const QString& name) {
+        view->setFigure(figure);
+        if (!figure)
+            missing << name;
+    };
+    figure(impedanceTriangle_, impedanceTriangle(v, at), QStringLiteral("das Widerstandsdreieck"));
+    figure(voltageChain_, voltageChain(v, at), QStringLiteral("die Spannungszeiger"));
+    figure(powerTriangle_, powerTriangle(at), QStringLiteral("das Leistungsdreieck"));
+    circuitNotes_ = resonanceNotes(v, r, switchOnMode_, missing);
+    showNotes();
+}
+
+void ResonanceWindow::showCurves()
+{
+    const ResonanceResult& r = result_;
+    const circuit::CircuitValues& v = circuit_->values;
+    const circuit::Resonance& res = r.resonance;
     ResonanceChart::Curves curves;
-    for (const auto& point : r.sweep) {
-        curves.current.append(QPointF(point.f, point.i));
-        curves.phase.append(QPointF(point.f, point.phiDegrees));
+    for (std::size_t k = 0; k < resonanceCurves().size(); ++k) {
+        const auto value = resonanceCurves()[k].value;
+        curves.points[k].reserve(qsizetype(r.sweep.size()));
+        for (const auto& point : r.sweep)
+            if (const auto& y = point.at.*value)
+                curves.points[k].append(QPointF(point.f, *y));
     }
-    curves.axisFrom = r.axisFrom;
-    curves.axisTo = r.axisTo;
-    std::tie(curves.currentBottom, curves.currentTop) = currentAxisOf(v, r);
-    if (v.f > 0.0 && v.f >= r.axisFrom && v.f <= r.axisTo) {
+    curves.axisFrom = r.axis.from;
+    curves.axisTo = r.axis.to;
+    curves.currentTop = r.currentTop;
+    curves.voltageTop = r.voltageTop;
+    if (v.f > 0.0 && v.f >= r.axis.from && v.f <= r.axis.to) {
         curves.present = v.f;
         curves.presentName = QStringLiteral("f = %1 Hz").arg(quantityText(v.f));
     }
-    if (res.f0) {
+    if (res.f0 && *res.f0 >= r.axis.from && *res.f0 <= r.axis.to) {
         curves.resonance = res.f0;
         curves.resonanceName = QStringLiteral("f₀ = %1 Hz").arg(quantityText(res.f0));
     }
     if (res.bandLow && res.bandHigh && *res.bandHigh > *res.bandLow) {
-        curves.band = std::make_pair(*res.bandLow, *res.bandHigh);
+        curves.band = std::make_pair(std::max(*res.bandLow, r.axis.from), std::min(*res.bandHigh, r.axis.to));
         curves.bandName = QStringLiteral("Halbwertsband %1 … %2 Hz").arg(quantityText(res.bandLow), quantityText(res.bandHigh));
+        if (curves.band->first >= curves.band->second)
+            curves.band.reset();
     }
     chart_->setCurves(curves);
-
-    // The triangles: R, X, Z and P, Q, S, each with φ.
-    const QString angle = QStringLiteral("φ = %1°").arg(quantityText(at.phiDegrees));
-    if (at.x && at.z && std::isfinite(v.r)) {
-        impedanceTriangle_->setTriangle(ui::TriangleView::Triangle{
-            v.r, *at.x, QStringLiteral("R = %1 Ω").arg(quantityText(v.r)), QStringLiteral("X = %1 Ω").arg(quantityText(at.x)),
-            QStringLiteral("Z = %1 Ω").arg(quantityText(at.z)), angle});
-    } else {
-        impedanceTriangle_->setTriangle(std::nullopt);
-    }
-    if (at.p && at.q && at.s) {
-        powerTriangle_->setTriangle(ui::TriangleView::Triangle{
-            *at.p, *at.q, QStringLiteral("P = %1 W").arg(quantityText(at.p)), QStringLiteral("Q = %1 var").arg(quantityText(at.q)),
-            QStringLiteral("S = %1 VA").arg(quantityText(at.s)), angle});
-    } else {
-        powerTriangle_->setTriangle(std::nullopt);
-    }
 }
 
-void ResonanceWindow::open()
-{
-    if (!placed_) {
-        placeBesideMainWindow();
-        placed_ = true;
-    }
-    show();
-    raise();
-    activateWindow();
-}
-
-// Right of the main window where the screen has room, otherwise as far right as it has.
-void ResonanceWindow::placeBesideMainWindow()
-{
-    const QScreen* screen = mainWindow_->screen();
-    if (!screen)
-        return;
-    const QRect available = screen->availableGeometry();
-    const QRect main = mainWindow_->frameGeometry();
-    QSize size = this->size().boundedTo(available.size());
-    resize(size);
-    int left = main.right() + 8;
-    if (left + size.width() > available.right())
-        left = main.left() - 8 - size.width() >= available.left() ? main.left() - 8 - size.width()
-                                                                 : std::max(available.left(), available.right() - size.width());
-    const int top = std::clamp(main.top(), available.top(), std::max(available.top(), available.bottom() - size.height()));
-    move(left, top);
-}
-
-QString ResonanceWindow::valuesTable() const { return sweepTable(result_); }
+QString ResonanceWindow::valuesTable() const { return circuit_ ? ::valuesTable(circuit_->texts, result_) : QString(); }
 
 QImage ResonanceWindow::picture() { return grab().toImage(); }
 

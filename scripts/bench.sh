@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the benchmark in Release and runs it twice: headless
 # (offscreen) and under Xvfb, where a refresh really goes to a display server. Extra
-# arguments go to the benchmark (--runs N, --starts N, --cases 123456). Exits non-zero when
+# arguments go to the benchmark (--runs N, --starts N, --cases 1234567). Exits non-zero when
 # a target does not hold.
 set -euo pipefail
 cd "$(dirname "$0")/.."

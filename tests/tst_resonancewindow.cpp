@@ -4,19 +4,22 @@
 // circuit without a message box, the chart's markers, the triangles and copying.
 #include "TestSupport.h"
 
+#include "circuit/GermanNumber.h"
 #include "controls/ControlValues.h"
 #include "help/HelpWindow.h"
-#include "resonance/ResonanceWindow.h"
-#include "circuit/GermanNumber.h"
-#include "ui/GroupFrame.h"
 #include "resonance/ResonanceChart.h"
-#include "ui/TriangleView.h"
+#include "resonance/ResonanceWindow.h"
+#include "ui/Commands.h"
+#include "ui/GroupFrame.h"
+#include "ui/VectorFigure.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QAreaSeries>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
@@ -27,7 +30,9 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolTip>
 #include <QValueAxis>
+#include <QWheelEvent>
 
 #include <cmath>
 #include <memory>
@@ -53,9 +58,12 @@ struct ResonanceTestWindow : LoadedWindow {
             qWarning("main window not active");
     }
     ResonanceWindow* resonance() const { return form.findChild<ResonanceWindow*>(QStringLiteral("ResonanceWindow")); }
+    // Opened, at the size it has where the screen has room (this one has not: the window
+    // took its smallest size to cover less of the main window).
     ResonanceWindow* open()
     {
         form.findChild<QAction*>(QStringLiteral("resonanceAction"))->trigger();
+        resonance()->resize(800, 800);
         return resonance();
     }
     QString value(const QString& name) const { return resonance()->findChild<QLabel*>(name)->text(); }
@@ -140,8 +148,18 @@ private slots:
     void trianglesAreDrawnToScale_data();
     void trianglesAreDrawnToScale();
     void copiedValuesParseBack();
+    void legendFollowsTheCircuit_data();
+    void legendFollowsTheCircuit();
+    void noteFollowsEachKeystroke();
+    void figureTextsStandFree_data();
+    void figureTextsStandFree();
+    void chainClosesOnU_data();
+    void chainClosesOnU();
+    void chartReadoutAndZoom();
+    void followsTheApplicationFont();
     void copiesThePicture();
 };
+
 
 void ResonanceWindowTest::f2OpensAndEscapeCloses()
 {
@@ -208,11 +226,12 @@ void ResonanceWindowTest::contextMenusOpenIt()
     ResonanceTestWindow w;
     auto* group = w.form.findChild<ui::GroupFrame*>(frame);
     const QStringList entries = chooseFromContextMenu(group, emptyPointOf(group), QStringLiteral("Resonanz und Leistung …"));
-    // After the lesson commands, the zoom and the worksheet, a line, the window.
-    QCOMPARE(entries.mid(entries.size() - 10),
+    // After the lesson commands, the zoom and the worksheet, a line, the side windows.
+    QCOMPARE(entries.mid(entries.size() - 11),
              (QStringList{QStringLiteral("Größer"), QStringLiteral("Kleiner"), QStringLiteral("Normale Größe"), QStringLiteral("Vollbild"),
                           QString(), QStringLiteral("Arbeitsblatt drucken …"), QStringLiteral("Arbeitsblatt als PDF …"),
-                          QStringLiteral("Ergebnisse leer lassen"), QString(), QStringLiteral("Resonanz und Leistung …")}));
+                          QStringLiteral("Ergebnisse leer lassen"), QString(), QStringLiteral("Hilfe …"),
+                          QStringLiteral("Resonanz und Leistung …")}));
     QVERIFY(w.resonance());
     QVERIFY(w.resonance()->isVisible());
 }
@@ -242,6 +261,11 @@ void ResonanceWindowTest::showsTheInitialCircuit()
     QCOMPARE(w.value("resonanceQ"), QStringLiteral("-0,3108"));
     QCOMPARE(w.value("resonanceS"), QStringLiteral("0,32914"));
     QCOMPARE(w.value("resonanceCosPhi"), QStringLiteral("0,32914"));
+    // The voltages across the parts: I·R, I·X_L and I·X_C.
+    QCOMPARE(w.value("resonanceUR"), QStringLiteral("3,2914"));
+    QCOMPARE(w.value("resonanceUL"), QStringLiteral("1,034"));
+    QCOMPARE(w.value("resonanceUC"), QStringLiteral("10,477"));
+    QCOMPARE(w.value("resonanceUCUnit"), QStringLiteral("V"));
     QCOMPARE(w.notes(), QString());
     auto* f0 = w.resonance()->findChild<QLabel*>(QStringLiteral("resonanceF0"));
     QCOMPARE(f0->accessibleName(), QStringLiteral("Resonanzfrequenz f0 = 159,15 Hertz"));
@@ -313,7 +337,7 @@ void ResonanceWindowTest::presentFrequencyEqualsTheCaptions()
     const double f = readNumber(w.controls.f->text());
     const auto at = std::find_if(sweep.begin(), sweep.end(), [f](const auto& p) { return p.f == f; });
     QVERIFY(at != sweep.end());
-    QVERIFY(agrees(textOf(at->i), w.controls.ieff->text(), 0.5e-5));
+    QVERIFY(agrees(textOf(*at->at.i), w.controls.ieff->text(), 0.5e-5));
 }
 
 void ResonanceWindowTest::soundInEveryCase_data()
@@ -334,7 +358,8 @@ void ResonanceWindowTest::soundInEveryCase_data()
     QTest::newRow("negative U") << QStringList{"u=-10"} << "" << false;
     QTest::newRow("C 0 (read at an edit of l)") << QStringList{"c=0", "l=0,2"} << "C = 0" << false;
     QTest::newRow("huge f") << QStringList{"f=1E300"} << "nicht berechnen" << false;
-    QTest::newRow("huge U") << QStringList{"u=1E308"} << "" << false;
+    QTest::newRow("huge U") << QStringList{"u=1E308"} << "nicht gezeichnet: das Leistungsdreieck" << false;
+    QTest::newRow("U 1,7E308, R 1") << QStringList{"u=1,7E308", "r=1"} << "die Spannungszeiger, das Leistungsdreieck" << false;
     // f₀ exists; the current at 50 Hz leaves the double range.
     QTest::newRow("huge L and C") << QStringList{"l=1E200", "c=1E200"} << "nicht berechnen" << false;
     QTest::newRow("tiny L and C") << QStringList{"l=1E-300", "c=1E-300"} << "nicht berechnen" << false;
@@ -376,20 +401,32 @@ void ResonanceWindowTest::soundInEveryCase()
         QCOMPARE(w.chart()->currentSeries()->points(), pointsBefore);
         QCOMPARE(w.value("resonanceF0"), f0Before);
     }
-    // Whatever it shows reads as a number by the program's rules, or says why not.
+    // Whatever it shows reads as a number by the program's rules, with its unit, or says why
+    // not, without a unit.
     for (const char* name : {"resonanceF0", "resonanceQuality", "resonanceBandwidth", "resonanceXL", "resonanceXC",
-                             "resonanceX", "resonanceZ", "resonanceI", "resonancePhi", "resonanceP", "resonanceQ",
-                             "resonanceS", "resonanceCosPhi"}) {
+                             "resonanceX", "resonanceZ", "resonanceI", "resonancePhi", "resonanceUR", "resonanceUL",
+                             "resonanceUC", "resonanceP", "resonanceQ", "resonanceS", "resonanceCosPhi"}) {
         auto* label = w.resonance()->findChild<QLabel*>(name);
-        const QString text = label->text();
-        const bool word = text == QStringLiteral("—") || text == QStringLiteral("keine") ||
-                          text == QStringLiteral("unbegrenzt") || text == QStringLiteral("ausgebaut");
-        QVERIFY2(word || circuit::parseGermanNumber(text.toStdString()), qPrintable(label->objectName() + ": " + text));
+        const QString text = label->text(), unit = w.value(QLatin1String(name) + QStringLiteral("Unit"));
+        const bool number = circuit::parseGermanNumber(text.toStdString()).has_value();
+        QVERIFY2(number || QStringList({"—", "keine", "unbegrenzt", "ausgebaut"}).contains(text), qPrintable(label->objectName() + ": " + text));
+        QVERIFY2(number || unit.isEmpty(), qPrintable(text + " " + unit));
         QVERIFY(!label->accessibleName().isEmpty());
     }
-    // The curve stays inside what a painter can draw.
-    for (const QPointF& point : w.chart()->currentSeries()->points())
-        QVERIFY(std::isfinite(point.x()) && std::isfinite(point.y()));
+    // Everything the chart is given is a number a painter can draw.
+    for (QAbstractSeries* series : w.chart()->chart()->series()) {
+        auto* line = qobject_cast<QLineSeries*>(series);
+        auto* area = qobject_cast<QAreaSeries*>(series);
+        for (QLineSeries* points : {line, area ? area->upperSeries() : nullptr, area ? area->lowerSeries() : nullptr})
+            for (const QPointF& point : points ? points->points() : QList<QPointF>())
+                QVERIFY2(std::isfinite(point.x()) && std::isfinite(point.y()), qPrintable(series->name()));
+    }
+    for (QAbstractAxis* axis : w.chart()->chart()->axes()) {
+        auto* values = qobject_cast<QValueAxis*>(axis);
+        auto* logarithmic = qobject_cast<QLogValueAxis*>(axis);
+        const double low = values ? values->min() : logarithmic->min(), high = values ? values->max() : logarithmic->max();
+        QVERIFY2(std::isfinite(low) && std::isfinite(high) && low < high, qPrintable(axis->titleText() + QString::number(low) + " " + QString::number(high)));
+    }
     QVERIFY(!w.resonance()->grab().isNull());
 }
 
@@ -419,14 +456,14 @@ void ResonanceWindowTest::markersAndBand()
     QVERIFY(std::fabs(lower[0].x() - 98.36316) < 1e-4 && std::fabs(lower[1].x() - 257.51811) < 1e-4);
     QCOMPARE(lower[0].y(), chart->currentAxis()->min());
     QCOMPARE(upper[0].y(), chart->currentAxis()->max());
-    QVERIFY(std::fabs(chart->frequencyAxis()->min() - 1.5915494) < 1e-6);
-    QVERIFY(std::fabs(chart->frequencyAxis()->max() - 15915.494) < 1e-3);
+    QVERIFY(std::fabs(chart->frequencyFrom() - 1.5915494) < 1e-6);
+    QVERIFY(std::fabs(chart->frequencyTo() - 15915.494) < 1e-3);
     // Without a resonance there is neither an f₀ marker nor a band; the axis centres on f.
     w.controls.Check1->setChecked(false);
     QVERIFY(chart->resonanceMarker()->points().isEmpty());
     QCOMPARE(legendText(chart->resonanceMarker()), QString());
     QVERIFY(chart->bandArea()->upperSeries()->points().isEmpty());
-    QVERIFY(std::fabs(chart->frequencyAxis()->min() - 0.5) < 1e-9);
+    QVERIFY(std::fabs(chart->frequencyFrom() - 0.5) < 1e-9);
     // R = 0: the curve runs off the top of its axis.
     w.controls.Check1->setChecked(true);
     apply(w.controls, {"r=0", "l=0,1"});
@@ -459,8 +496,8 @@ void ResonanceWindowTest::trianglesAreDrawnToScale()
         double horizontal, vertical;
     } cases[] = {{"impedanceTriangle", resistance, *r.present.x}, {"powerTriangle", *r.present.p, *r.present.q}};
     for (const Case& expected : cases) {
-        auto* view = w.resonance()->findChild<ui::TriangleView*>(expected.name);
-        const QPolygonF corners = view->drawnCorners();
+        auto* view = w.resonance()->findChild<ui::VectorFigure*>(expected.name);
+        const QPolygonF corners = view->drawnPoints();
         QCOMPARE(corners.size(), 3);
         const double drawnHorizontal = corners[1].x() - corners[0].x();
         const double drawnVertical = corners[1].y() - corners[2].y(); // up is minus y
@@ -473,29 +510,274 @@ void ResonanceWindowTest::trianglesAreDrawnToScale()
     }
 }
 
+// The copy begins with the circuit the window draws, as the main window's copy does, then
+// every drawn value with all its digits.
 void ResonanceWindowTest::copiedValuesParseBack()
 {
     DialogRecorder dialogs;
     ResonanceTestWindow w;
     ResonanceWindow* window = w.open();
+    typeInto(w.controls.f, QStringLiteral("0,5")); // waiting: the picture is of 50 Hz
+    w.form.commands().action(QStringLiteral("copyValuesAction"))->trigger();
+    const QString mainWindowCopy = QApplication::clipboard()->text();
     QApplication::clipboard()->clear();
     ResonanceChart* chart = w.chart();
-    const QStringList entries = chooseFromContextMenu(chart, chart->rect().center(), QStringLiteral("Werte kopieren (f, I, φ)"));
+    const QStringList entries = chooseFromContextMenu(chart, chart->rect().center(), QStringLiteral("Werte kopieren (Schaltung und Kurven)"));
     QVERIFY2(entries.contains(QStringLiteral("Bild kopieren")), qPrintable(entries.join(u'|')));
-    const QStringList lines = QApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.value(0), QStringLiteral("f in Hz\tI in A\tφ in Grad"));
+    const QStringList parts = QApplication::clipboard()->text().split(QStringLiteral("\n\n"));
+    QCOMPARE(parts.size(), 2);
+    const QStringList circuit = parts[0].split(u'\n');
+    QCOMPARE(circuit.value(0), QStringLiteral("Größe\tWert\tEinheit"));
+    QCOMPARE(circuit.value(1), QStringLiteral("U\t10\tV"));
+    QCOMPARE(circuit.value(2), QStringLiteral("f\t50\tHz"));
+    QCOMPARE(circuit.size(), 6);
+    QVERIFY(mainWindowCopy.startsWith(parts[0] + u'\n'));
+
+    const QStringList lines = parts[1].split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.value(0), QStringLiteral("f in Hz\tI in A\tφ in Grad\tU_R in V\tU_L in V\tU_C in V"));
     const auto current = chart->currentSeries()->points(), phase = chart->phaseSeries()->points();
     QCOMPARE(lines.size() - 1, current.size());
+    const auto& sweep = window->result().sweep;
     for (int k = 1; k < lines.size(); ++k) {
         const QStringList cells = lines[k].split(u'\t');
-        QCOMPARE(cells.size(), 3);
+        QCOMPARE(cells.size(), 6);
         QVERIFY(!lines[k].contains(u'.'));
         const double f = readNumber(cells[0]), i = readNumber(cells[1]), phi = readNumber(cells[2]);
         QVERIFY(std::fabs(f - current[k - 1].x()) <= 1e-14 * f);
         QVERIFY(std::fabs(i - current[k - 1].y()) <= 1e-14 * std::fabs(i));
         QVERIFY(std::fabs(phi - phase[k - 1].y()) <= 1e-13 * std::max(1.0, std::fabs(phi)));
+        const double uc = readNumber(cells[5]);
+        QVERIFY(std::fabs(uc - *sweep[std::size_t(k - 1)].at.uc) <= 1e-14 * uc);
     }
     QVERIFY(window->isVisible());
+}
+
+void ResonanceWindowTest::legendFollowsTheCircuit_data()
+{
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<QStringList>("legend"); // f, f₀, band
+    QTest::newRow("f 60") << QStringList{"f=60"}
+                          << QStringList{"f = 60 Hz", "f₀ = 159,15 Hz", "Halbwertsband 98,363 … 257,52 Hz"};
+    QTest::newRow("R 10") << QStringList{"r=10"}
+                          << QStringList{"f = 50 Hz", "f₀ = 159,15 Hz", "Halbwertsband 151,4 … 167,31 Hz"};
+    QTest::newRow("L 0,2, then f 70") << QStringList{"l=0,2", "f=70"}
+                                      << QStringList{"f = 70 Hz", "f₀ = 112,54 Hz", "Halbwertsband 79,577 … 159,15 Hz"};
+}
+
+// Every text of the window follows an accepted edit, the legend's and the group's included,
+// and so does the copied picture.
+void ResonanceWindowTest::legendFollowsTheCircuit()
+{
+    QFETCH(QStringList, edits);
+    QFETCH(QStringList, legend);
+    DialogRecorder dialogs;
+    ResonanceTestWindow w;
+    w.open();
+    const QImage before = w.resonance()->picture();
+    apply(w.controls, edits);
+    ResonanceChart* chart = w.chart();
+    auto entry = [chart](QAbstractSeries* series) {
+        const auto markers = chart->chart()->legend()->markers(series);
+        return markers.size() == 1 && markers[0]->isVisible() && markers[0]->label() == series->name() ? series->name() : QString();
+    };
+    QCOMPARE((QStringList{entry(chart->presentMarker()), entry(chart->resonanceMarker()), entry(chart->bandArea())}), legend);
+    QCOMPARE(w.resonance()->findChild<QGroupBox*>(QStringLiteral("presentGroup"))->title(),
+             QStringLiteral("Bei ") + legend[0]);
+    QVERIFY(w.resonance()->picture() != before);
+}
+
+// Typing letters into U names them at every keystroke; the picture stays that of the last
+// circuit that read, until U reads again.
+void ResonanceWindowTest::noteFollowsEachKeystroke()
+{
+    DialogRecorder dialogs;
+    ResonanceTestWindow w;
+    w.open();
+    const auto points = w.chart()->currentSeries()->points();
+    w.controls.u->selectAll();
+    QString typed;
+    for (const QChar letter : QStringLiteral("abc")) {
+        QTest::keyClick(w.controls.u, letter.toLatin1());
+        typed += letter;
+        QCOMPARE(w.notes(), QStringLiteral("U = „%1“ ist keine Zahl: das Bild zeigt die letzte lesbare Schaltung.").arg(typed));
+    }
+    for (int k = 0; k < 3; ++k)
+        QTest::keyClick(w.controls.u, Qt::Key_Backspace);
+    QCOMPARE(w.notes(), QStringLiteral("U ist leer: das Bild zeigt die letzte lesbare Schaltung."));
+    QCOMPARE(w.chart()->currentSeries()->points(), points);
+    QTest::keyClicks(w.controls.u, QStringLiteral("20"));
+    QCOMPARE(w.notes(), QString());
+    QCOMPARE(w.value("resonanceUR"), QStringLiteral("6,5828"));
+    QVERIFY(dialogs.messages.empty());
+}
+
+void ResonanceWindowTest::figureTextsStandFree_data()
+{
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<bool>("narrow");
+    for (const bool narrow : {false, true}) {
+        const char* size = narrow ? ", window at its smallest" : "";
+        QTest::addRow("start%s", size) << QStringList{} << narrow;
+        QTest::addRow("at resonance, R 1, f 159,15%s", size) << QStringList{"r=1", "f=159,15"} << narrow;
+        QTest::addRow("exactly at resonance, R 100%s", size) << QStringList{"f=159,154943071114"} << narrow;
+        QTest::addRow("inductive, 1 kHz%s", size) << QStringList{"f=1000"} << narrow;
+        QTest::addRow("R 1, far below resonance%s", size) << QStringList{"r=1", "f=5"} << narrow;
+        QTest::addRow("capacitor removed%s", size) << QStringList{"Check1=0"} << narrow;
+        QTest::addRow("no coil%s", size) << QStringList{"l=0"} << narrow;
+        QTest::addRow("negative U%s", size) << QStringList{"u=-10"} << narrow;
+    }
+}
+
+namespace {
+
+bool crosses(const QLineF& line, const QRectF& rect)
+{
+    if (rect.contains(line.p1()) || rect.contains(line.p2()))
+        return true;
+    for (const QLineF& edge : {QLineF(rect.topLeft(), rect.topRight()), QLineF(rect.topRight(), rect.bottomRight()),
+                               QLineF(rect.bottomRight(), rect.bottomLeft()), QLineF(rect.bottomLeft(), rect.topLeft())})
+        if (line.intersects(edge, nullptr) == QLineF::BoundedIntersection)
+            return true;
+    return false;
+}
+
+} // namespace
+
+// However flat or thin a figure, each of its texts lies inside it, over no line and no other
+// text.
+void ResonanceWindowTest::figureTextsStandFree()
+{
+    QFETCH(QStringList, edits);
+    QFETCH(bool, narrow);
+    DialogRecorder dialogs;
+    ResonanceTestWindow w;
+    w.open();
+    if (narrow)
+        w.resonance()->resize(w.resonance()->minimumSizeHint());
+    apply(w.controls, edits);
+    for (auto* view : w.resonance()->findChildren<ui::VectorFigure*>()) {
+        QVERIFY(view->figure());
+        const auto labels = view->drawnLabels();
+        QCOMPARE(labels.size(), qsizetype(view->figure()->chain.size() + 3 + (labels.size() > qsizetype(view->figure()->chain.size() + 3) ? 1 : 0)));
+        for (qsizetype a = 0; a < labels.size(); ++a) {
+            const QString what = view->objectName() + QStringLiteral(": ") + labels[a].text;
+            QVERIFY2(QRectF(view->rect()).contains(labels[a].rect), qPrintable(what));
+            for (qsizetype b = a + 1; b < labels.size(); ++b)
+                QVERIFY2(!labels[a].rect.intersects(labels[b].rect), qPrintable(what + QStringLiteral(" over ") + labels[b].text));
+            for (const QLineF& line : view->drawnLines())
+                QVERIFY2(!crosses(line, labels[a].rect), qPrintable(what));
+        }
+    }
+}
+
+void ResonanceWindowTest::chainClosesOnU_data()
+{
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<bool>("atResonance");
+    QTest::newRow("start") << QStringList{} << false;
+    QTest::newRow("at resonance, R 1: U_L = U_C = 100 U") << QStringList{"r=1", "f=159,154943071114"} << true;
+    QTest::newRow("inductive") << QStringList{"f=1000"} << false;
+    QTest::newRow("capacitor removed") << QStringList{"Check1=0"} << false;
+    QTest::newRow("negative U") << QStringList{"u=-10"} << false;
+}
+
+// U_R, U_L and U_C head to tail, drawn to scale, end where U of the source ends; at
+// resonance U_C takes back all of U_L.
+void ResonanceWindowTest::chainClosesOnU()
+{
+    QFETCH(QStringList, edits);
+    QFETCH(bool, atResonance);
+    DialogRecorder dialogs;
+    ResonanceTestWindow w;
+    w.open();
+    apply(w.controls, edits);
+    const auto& at = w.resonance()->result().present;
+    const double u = readNumber(w.controls.u->text());
+    auto* chain = w.resonance()->findChild<ui::VectorFigure*>(QStringLiteral("voltageChain"));
+    const QPolygonF points = chain->drawnPoints();
+    QCOMPARE(points.size(), at.uc ? 4 : 3);
+    const double scale = QLineF(points[0], points[1]).length() / std::fabs(*at.ur);
+    QVERIFY(std::fabs(QLineF(points[1], points[2]).length() / scale - std::fabs(*at.ul)) <= 1e-9 * std::fabs(u));
+    QVERIFY(std::fabs(QLineF(points.first(), points.last()).length() / scale - std::fabs(u)) <= 1e-9 * std::fabs(u));
+    QCOMPARE(chain->figure()->closing.text, QStringLiteral("U = %1 V").arg(w.controls.u->text()));
+    if (atResonance) {
+        QVERIFY(std::fabs(points.last().y() - points.first().y()) < 1e-6);
+        QVERIFY(QLineF(points[1], points[2]).length() > 50 * QLineF(points[0], points[1]).length());
+    }
+}
+
+// Resting the mouse on the chart reads off f and every drawn curve there; the wheel and a
+// dragged span zoom the frequency axis, a double click brings back the two decades around
+// f₀.
+void ResonanceWindowTest::chartReadoutAndZoom()
+{
+    DialogRecorder dialogs;
+    ResonanceTestWindow w;
+    w.open();
+    QVERIFY(QTest::qWaitForWindowExposed(w.resonance()));
+    w.resonance()->findChild<QCheckBox*>(QStringLiteral("capacitorVoltageCurveChoice"))->setChecked(true);
+    ResonanceChart* chart = w.chart();
+    QWidget* viewport = chart->viewport();
+    const double f0 = *w.resonance()->result().resonance.f0;
+    const int y = int(chart->chart()->plotArea().center().y());
+    const QPoint atF0(int(std::lround(chart->xOf(f0))), y);
+    const double perPixel = 4.0 / chart->chart()->plotArea().width(); // decades
+
+    QHelpEvent tip(QEvent::ToolTip, atF0, viewport->mapToGlobal(atF0));
+    QApplication::sendEvent(viewport, &tip);
+    const QStringList lines = QToolTip::text().split(u'\n');
+    QCOMPARE(lines.size(), 4); // f, I, φ, U_C
+    const QString f = lines[0].section(u' ', 2, 2);
+    QVERIFY2(std::fabs(std::log10(readNumber(f) / f0)) <= perPixel, qPrintable(lines[0]));
+    QVERIFY2(std::fabs(readNumber(lines[1].section(u' ', 2, 2)) - 0.1) <= 1e-4, qPrintable(lines[1])); // U/R
+    // I·X_C, 10 V at f₀, within what one pixel's frequency changes it
+    QVERIFY2(std::fabs(readNumber(lines[3].section(u' ', 2, 2)) / 10.0 - 1.0) <= std::pow(10.0, perPixel) - 1.0, qPrintable(lines[3]));
+    QVERIFY(lines[3].startsWith(QStringLiteral("U_C = ")) && lines[3].endsWith(QStringLiteral(" V")));
+
+    // A notch of the wheel: a fifth less of the axis in each direction, around f₀.
+    QWheelEvent wheel(atF0, viewport->mapToGlobal(atF0), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    QVERIFY(std::fabs(std::log10(chart->frequencyTo() / chart->frequencyFrom()) - 4 * 0.8) < 1e-6);
+    QVERIFY(std::fabs(std::log10(chart->frequencyFrom() / f0) + 2 * 0.8) <= 2 * perPixel);
+    QVERIFY(w.resonance()->result().sweep.size() >= 401);
+
+    // A span dragged from 150 to 170 Hz: a linear axis over just that, drawn afresh.
+    const int from = int(std::lround(chart->xOf(150.0))), to = int(std::lround(chart->xOf(170.0)));
+    const double pixel = std::log10(chart->frequencyTo() / chart->frequencyFrom()) / chart->chart()->plotArea().width();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(from, y));
+    QTest::mouseMove(viewport, QPoint((from + to) / 2, y));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(to, y));
+    QVERIFY(qobject_cast<QValueAxis*>(chart->frequencyAxis()));
+    QVERIFY2(std::fabs(std::log10(chart->frequencyFrom() / 150.0)) <= pixel && std::fabs(std::log10(chart->frequencyTo() / 170.0)) <= pixel,
+             qPrintable(QStringLiteral("%1 … %2").arg(chart->frequencyFrom()).arg(chart->frequencyTo())));
+    const auto& sweep = w.resonance()->result().sweep;
+    QVERIFY(sweep.size() >= 401 && sweep.front().f == chart->frequencyFrom() && sweep.back().f == chart->frequencyTo());
+    QCOMPARE(chart->presentMarker()->points().size(), 0); // 50 Hz is off the axis now
+    QCOMPARE(chart->resonanceMarker()->points().size(), 2);
+
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint((from + to) / 2, y));
+    QVERIFY(qobject_cast<QLogValueAxis*>(chart->frequencyAxis()));
+    QVERIFY(std::fabs(chart->frequencyFrom() - f0 / 100) < 1e-9 * f0);
+    QVERIFY(std::fabs(chart->frequencyTo() - f0 * 100) < 1e-9 * f0 * 100);
+    QVERIFY(dialogs.messages.empty());
+}
+
+// When its font grows (the application's, with a zoom), so do the chart's texts and the room
+// for the values. (A test runs no event loop, so Qt does not hand the application's font on.)
+void ResonanceWindowTest::followsTheApplicationFont()
+{
+    DialogRecorder dialogs;
+    ResonanceTestWindow w;
+    w.open();
+    auto* f0 = w.resonance()->findChild<QLabel*>(QStringLiteral("resonanceF0"));
+    const int width = f0->minimumWidth();
+    const qreal labels = w.chart()->frequencyAxis()->labelsFont().pointSizeF();
+    QFont larger = QApplication::font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.5);
+    w.resonance()->setFont(larger);
+    QVERIFY(f0->minimumWidth() > width * 1.3);
+    QVERIFY(w.chart()->frequencyAxis()->labelsFont().pointSizeF() > labels * 1.3);
 }
 
 void ResonanceWindowTest::copiesThePicture()

@@ -19,6 +19,8 @@
 #include "lesson/LessonFile.h"
 #include "lesson/LessonFormat.h"
 #include "lesson/WindowLesson.h"
+#include "resonance/ResonanceChart.h"
+#include "resonance/ResonanceTexts.h"
 #include "resonance/ResonanceWindow.h"
 #include "circuit/InputWait.h"
 #include "circuit/Rounding.h"
@@ -39,7 +41,11 @@
 #include <QElapsedTimer>
 #include <QKeySequence>
 #include <QGuiApplication>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -171,6 +177,7 @@ public:
             QStringLiteral("%1 values typed key by key into c and l").arg(keyByKey_),
             QStringLiteral("%1 long delays cut short (%2 loops moving again)").arg(longDelaysCut_).arg(loopsGoingAgain_),
             QStringLiteral("%1 times F1 (%2 times Esc in the guide)").arg(guideOpened_).arg(guideClosed_),
+            QStringLiteral("%1 looks at the legend of the resonance window").arg(legendLooks_),
             QStringLiteral("%1 close looks at the drawing surfaces").arg(looks_),
             QStringLiteral("%1 message boxes (at most %2 open at once)").arg(messages_).arg(maxOpen_),
             QStringLiteral("%1 actions left an infinite phasor tip").arg(infiniteTips_),
@@ -1024,12 +1031,19 @@ private:
             case 0: {
                 note(QStringLiteral("copy the values of the resonance curve"));
                 window->findChild<QAction*>(QStringLiteral("copyValuesAction"))->trigger();
-                const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
-                if (lines.value(0) != QStringLiteral("f in Hz\tI in A\tφ in Grad"))
+                const QString copied = QGuiApplication::clipboard()->text();
+                const qsizetype curves = copied.indexOf(QStringLiteral("\n\nf in Hz\t"));
+                if (curves < 0 || !copied.startsWith(QStringLiteral("Größe\tWert\tEinheit\nU\t")))
+                    return setFault(QStringLiteral("the copied values do not begin with the circuit"));
+                const QStringList lines = copied.mid(curves + 2).split(u'\n', Qt::SkipEmptyParts);
+                if (lines.value(0) != QStringLiteral("f in Hz\tI in A\tφ in Grad\tU_R in V\tU_L in V\tU_C in V"))
                     return setFault(QStringLiteral("the copied values lack their header"));
                 for (qsizetype k = 1; k < lines.size(); ++k) {
                     const QStringList cells = lines[k].split(u'\t');
-                    if (cells.size() != 3 || !optionalNumber(cells[0]) || !optionalNumber(cells[1]) || !optionalNumber(cells[2]))
+                    const bool read = cells.size() == 6 && std::all_of(cells.begin(), cells.end(), [](const QString& cell) {
+                                          return cell.isEmpty() || optionalNumber(cell);
+                                      });
+                    if (!read || cells[0].isEmpty() || cells[1].isEmpty())
                         return setFault(QStringLiteral("copied line %1 does not read: %2").arg(k).arg(quoted(lines[k])));
                 }
                 return;
@@ -1303,6 +1317,36 @@ private:
                    QStringLiteral("%1 has left the centre of the diagram").arg(phasor->objectName()));
         }
         infiniteTips_ += infinite ? 1 : 0;
+
+        // An open "Resonanz und Leistung" draws the circuit the analysis last read, where it
+        // reads: its legend and its group's title name that circuit's f and f₀, and its note
+        // names an input typed as no number.
+        if (const auto* resonance = form_.findChild<ResonanceWindow*>(); resonance && resonance->isVisible()) {
+            const CircuitTexts& read = form_.staticAnalysis().lastRead();
+            if (const ReadCircuit circuit = readCircuit(read); circuit.values) {
+                ++legendLooks_;
+                const auto* chart = resonance->findChild<ResonanceChart*>();
+                const auto& axis = resonance->result().axis;
+                const double f = circuit.values->f;
+                const auto f0 = circuit::resonanceOf(*circuit.values).f0;
+                const QString present = f > 0.0 && f >= axis.from && f <= axis.to ? QStringLiteral("f = %1 Hz").arg(quantityText(f)) : QString();
+                const QString atResonance = f0 && *f0 >= axis.from && *f0 <= axis.to ? QStringLiteral("f₀ = %1 Hz").arg(quantityText(f0)) : QString();
+                auto shown = [chart](QAbstractSeries* series) {
+                    const auto markers = chart->chart()->legend()->markers(series);
+                    return markers.size() == 1 && markers[0]->isVisible() ? markers[0]->label() : QString();
+                };
+                expect(shown(chart->presentMarker()) == present,
+                       QStringLiteral("the resonance window's legend reads \"%1\", not \"%2\"").arg(shown(chart->presentMarker()), present));
+                expect(shown(chart->resonanceMarker()) == atResonance,
+                       QStringLiteral("the resonance window's legend reads \"%1\", not \"%2\"").arg(shown(chart->resonanceMarker()), atResonance));
+                const QString title = resonance->findChild<QGroupBox*>(QStringLiteral("presentGroup"))->title();
+                expect(title == QStringLiteral("Bei f = %1 Hz").arg(quantityText(f)),
+                       QStringLiteral("the resonance window's values are \"%1\" while f is %2").arg(title, read[circuit::Input::F]));
+            }
+            const QString typed = unreadableNote(textsOf(controls));
+            const QString note = resonance->findChild<QLabel*>(QStringLiteral("resonanceNotes"))->text();
+            expect(note.startsWith(typed), QStringLiteral("the resonance window's note \"%1\" does not begin \"%2\"").arg(note, typed));
+        }
         // Every step, even one that fails later, first shows each phasor whose curve is on and
         // hides the others. No action changes a curve switch after its last step.
         if (stepped) {
@@ -1485,6 +1529,7 @@ private:
     long loopsGoingAgain_ = 0;
     long guideOpened_ = 0;
     long guideClosed_ = 0;
+    mutable long legendLooks_ = 0;
     long ticks_ = 0;
     long cycles_ = 0;
     long plots_ = 0;

@@ -30,7 +30,7 @@ void paintResonance(QPainter& painter, const circuit::CircuitValues& values, con
 {
     const auto [bottom, top] = currentAxisOf(values, result);
     const QRectF plot = area.adjusted(page.units(13), page.units(7), -page.units(2), -page.units(7));
-    const double logFrom = std::log10(result.axisFrom), logTo = std::log10(result.axisTo);
+    const double logFrom = std::log10(result.axis.from), logTo = std::log10(result.axis.to);
     auto x = [&](double f) { return plot.left() + (std::log10(f) - logFrom) / (logTo - logFrom) * plot.width(); };
     auto y = [&](double i) { return plot.bottom() - (i - bottom) / (top - bottom) * plot.height(); };
 
@@ -65,7 +65,7 @@ void paintResonance(QPainter& painter, const circuit::CircuitValues& values, con
     // from each other.
     painter.setClipRect(plot);
     auto marker = [&](double f, const QColor& colour, const QString& name, bool rightOfLine) {
-        if (!(f >= result.axisFrom && f <= result.axisTo))
+        if (!(f >= result.axis.from && f <= result.axis.to))
             return;
         painter.setPen(QPen(colour, page.units(0.3), Qt::DashLine));
         painter.drawLine(QPointF(x(f), plot.top()), QPointF(x(f), plot.bottom()));
@@ -81,14 +81,20 @@ void paintResonance(QPainter& painter, const circuit::CircuitValues& values, con
     marker(values.f, QColor(0, 0, 160), withNumbers ? QStringLiteral("f = %1 Hz").arg(quantityText(values.f)) : QStringLiteral("f"),
            !fBelowF0);
 
+    // The curve breaks where the current does not exist (the exact resonance at R = 0).
     QPainterPath current;
-    for (std::size_t i = 0; i < result.sweep.size(); ++i) {
-        const QPointF at(x(result.sweep[i].f), std::clamp(y(result.sweep[i].i), plot.top() - plot.height(),
-                                                          plot.bottom() + plot.height()));
-        if (i == 0)
+    bool broken = true;
+    for (const circuit::FrequencyPoint& point : result.sweep) {
+        if (!point.at.i) {
+            broken = true;
+            continue;
+        }
+        const QPointF at(x(point.f), std::clamp(y(*point.at.i), plot.top() - plot.height(), plot.bottom() + plot.height()));
+        if (broken)
             current.moveTo(at);
         else
             current.lineTo(at);
+        broken = false;
     }
     painter.setPen(QPen(Qt::black, page.units(0.35)));
     painter.drawPath(current);

@@ -219,7 +219,7 @@ private:
             return;
         }
         const circuit::ResonanceResult result = circuit::analyseResonance(*read.values);
-        const QStringList notes = resonanceNotes(*read.values, result, controls_.Check8->isChecked());
+        const QStringList notes = resonanceNotes(*read.values, result, controls_.Check8->isChecked(), {});
         if (result.resonance.f0 && !result.sweep.empty())
             paintResonance(painter_, *read.values, result, mm(area.adjusted(0, 0, 0, notes.isEmpty() ? 0 : -8)), page_,
                            !content_.pupils);

@@ -38,4 +38,6 @@ double apparentPower(double i, double z) { return mul(mul(i, i), z); }
 
 double powerFactor(double r, double z) { return div(r, z); }
 
+double partVoltage(double i, double resistanceOrReactance) { return mul(i, resistanceOrReactance); }
+
 } // namespace circuit

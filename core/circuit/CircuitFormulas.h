@@ -32,5 +32,7 @@ double reactivePower(double i, double x);
 double apparentPower(double i, double z);
 // cos φ = R / Z
 double powerFactor(double r, double z);
+// U_R = I·R, U_L = I·X_L, U_C = I·X_C: the effective voltage across one part
+double partVoltage(double i, double resistanceOrReactance);
 
 } // namespace circuit

@@ -57,6 +57,11 @@ CircuitQuantities quantitiesAt(const CircuitValues& v, double f)
     if (!q.i)
         return q;
     const double i = *q.i, z = *q.z;
+    q.ur = attempt([&] { return partVoltage(i, v.r); });
+    if (q.xl)
+        q.ul = attempt([&] { return partVoltage(i, *q.xl); });
+    if (q.xc)
+        q.uc = attempt([&] { return partVoltage(i, *q.xc); });
     q.p = attempt([&] { return activePower(i, v.r); });
     q.q = attempt([&] { return reactivePower(i, *q.x); });
     q.s = attempt([&] { return apparentPower(i, z); });

@@ -18,6 +18,7 @@ struct CircuitQuantities {
     std::optional<double> phiDegrees;
     std::optional<double> p, q, s;   // active (W), reactive (var), apparent (VA) power
     std::optional<double> cosPhi;
+    std::optional<double> ur, ul, uc; // effective voltages across R, L and C, V
     bool currentUnbounded = false;   // Z = 0
 };
 

@@ -24,6 +24,9 @@ void compareQuantity(const char* what, const std::optional<double>& actual, cons
         FAIL(std::string(what) + ": " + coretest::text(*actual) + ", expected " + coretest::text(*expected));
 }
 
+// What the arithmetic can give: nothing beyond the double range.
+std::optional<double> inRange(double value) { return std::isfinite(value) ? std::optional(value) : std::nullopt; }
+
 std::string five(const std::optional<double>& value) { return value ? circuit::significantText(*value, 5) : "—"; }
 
 } // namespace
@@ -35,6 +38,8 @@ TEST_DATA(matchTheTextbookFormulas)
     coretest::newRow("capacitor removed") << CircuitValues{10, 50, 100, 0.1, 0.00001, false};
     coretest::newRow("capacitor removed, R 0") << CircuitValues{10, 50, 0, 0.1, 0.00001, false};
     coretest::newRow("near resonance") << CircuitValues{10, 159, 100, 0.1, 0.00001, true};
+    coretest::newRow("at resonance, R 1: U_L = U_C = Q·U") << CircuitValues{10, 159.154943071114, 1, 0.1, 0.00001, true};
+    coretest::newRow("U 1,7E308, R 1: U_L and U_C beyond the range") << CircuitValues{1.7e308, 159.15, 1, 0.1, 0.00001, true};
     coretest::newRow("no coil") << CircuitValues{10, 50, 100, 0, 0.00001, true};
     coretest::newRow("negative inductance") << CircuitValues{10, 50, 100, -0.1, 0.00001, true};
     coretest::newRow("tiny current") << CircuitValues{1, 50, 1e40, 0, 0.00001, false};
@@ -57,17 +62,23 @@ TEST_CASE(matchTheTextbookFormulas)
         f0 = 1 / (2 * pi * std::sqrt(circuit.l) * std::sqrt(circuit.c));
     const double x = xl - xc.value_or(0.0);
     const double z = std::hypot(circuit.r, x), i = circuit.u / z;
-    compareQuantity("X_L", q.xl, std::isfinite(xl) ? std::optional(xl) : std::nullopt);
+    compareQuantity("X_L", q.xl, inRange(xl));
     compareQuantity("X_C", q.xc, xc && std::isfinite(*xc) ? xc : std::nullopt);
     // Where X² leaves the double range Z does not exist; elsewhere all of them do.
     VERIFY(q.z.has_value() == std::isfinite(x * x));
     if (q.z) {
         compareQuantity("Z", q.z, z);
         compareQuantity("I", q.i, i);
-        compareQuantity("P", q.p, i * i * circuit.r);
-        compareQuantity("Q", q.q, i * i * x);
-        compareQuantity("S", q.s, i * i * z);
+        compareQuantity("P", q.p, inRange(i * i * circuit.r));
+        compareQuantity("Q", q.q, inRange(i * i * x));
+        compareQuantity("S", q.s, inRange(i * i * z));
         compareQuantity("cos phi", q.cosPhi, circuit.r / z);
+        compareQuantity("U_R", q.ur, i * circuit.r);
+        compareQuantity("U_L", q.ul, inRange(i * xl));
+        compareQuantity("U_C", q.uc, xc ? inRange(i * *xc) : std::nullopt);
+        // The voltages close on U: U² = U_R² + (U_L − U_C)².
+        if (q.ul && std::isfinite(i * i * z * z))
+            VERIFY(std::fabs(std::hypot(*q.ur, *q.ul - q.uc.value_or(0.0)) - circuit.u) <= 1e-9 * circuit.u);
     }
     compareQuantity("f0", circuit::resonanceOf(circuit).f0, f0);
 }
@@ -84,6 +95,9 @@ TEST_CASE(startUpCircuitAsWritten)
     COMPARE(five(q.s), std::string("0,32914"));
     COMPARE(five(q.cosPhi), std::string("0,32914"));
     COMPARE(five(circuit::resonanceOf(start).f0), std::string("159,15"));
+    COMPARE(five(q.ur), std::string("3,2914"));
+    COMPARE(five(q.ul), std::string("1,034"));
+    COMPARE(five(q.uc), std::string("10,477"));
     VERIFY(*q.q < 0); // capacitive
 
     const CircuitValues pureCoil{10, 50, 0, 0.1, 0.00001, false};

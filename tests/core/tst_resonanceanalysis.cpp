@@ -76,8 +76,8 @@ TEST_CASE(nearResonanceWithSmallR)
     // At f₀ only R is left: I = U/R.
     const auto top = pointAt(r, *r.resonance.f0);
     VERIFY(top);
-    VERIFY(std::fabs(top->i - 1.0) < 1e-9);
-    VERIFY(std::fabs(top->phiDegrees) < 1e-6);
+    VERIFY(std::fabs(*top->at.i - 1.0) < 1e-9);
+    VERIFY(std::fabs(*top->at.phiDegrees) < 1e-6);
 }
 
 TEST_DATA(powersMakeARightTriangle)
@@ -125,8 +125,8 @@ TEST_CASE(bandEdgesAreTheHalfPowerPoints)
     for (double edge : {*r.resonance.bandLow, *r.resonance.bandHigh}) {
         const auto point = pointAt(r, edge);
         VERIFY2(point, "the band edges are points of the drawn grid");
-        VERIFY(std::fabs(point->i * std::sqrt(2.0) - top->i) <= 1e-7 * top->i);
-        VERIFY(std::fabs(std::fabs(point->phiDegrees) - 45.0) < 1e-6);
+        VERIFY(std::fabs(*point->at.i * std::sqrt(2.0) - *top->at.i) <= 1e-7 * *top->at.i);
+        VERIFY(std::fabs(std::fabs(*point->at.phiDegrees) - 45.0) < 1e-6);
     }
 }
 
@@ -143,18 +143,18 @@ TEST_CASE(sweepSpansTwoDecadesEitherSide)
 {
     FETCH(CircuitValues, values);
     FETCH(double, centre);
-    const ResonanceResult r = analyseResonance(values, 100);
-    VERIFY(std::fabs(r.axisFrom - centre / 100) < 1e-6 * centre);
-    VERIFY(std::fabs(r.axisTo - centre * 100) < 1e-6 * centre);
+    const ResonanceResult r = analyseResonance(values);
+    VERIFY(std::fabs(r.axis.from - centre / 100) < 1e-6 * centre);
+    VERIFY(std::fabs(r.axis.to - centre * 100) < 1e-6 * centre);
     VERIFY(r.sweep.size() >= 401);
     VERIFY(std::is_sorted(r.sweep.begin(), r.sweep.end(), [](const auto& a, const auto& b) { return a.f < b.f; }));
-    VERIFY(std::fabs(r.sweep.front().f - r.axisFrom) < 1e-9 * r.axisFrom);
-    VERIFY(std::fabs(r.sweep.back().f - r.axisTo) < 1e-9 * r.axisTo);
+    VERIFY(std::fabs(r.sweep.front().f - r.axis.from) < 1e-9 * r.axis.from);
+    VERIFY(std::fabs(r.sweep.back().f - r.axis.to) < 1e-9 * r.axis.to);
     // The present frequency is a point of the grid, with the values at the present f.
     const auto present = pointAt(r, values.f);
     VERIFY(present);
-    COMPARE(present->i, *r.present.i);
-    COMPARE(present->phiDegrees, *r.present.phiDegrees);
+    COMPARE(*present->at.i, *r.present.i);
+    COMPARE(*present->at.phiDegrees, *r.present.phiDegrees);
 }
 
 TEST_DATA(withoutResonance)
@@ -194,12 +194,12 @@ TEST_CASE(zeroResistanceLetsTheCurrentRunOffTheTop)
     VERIFY(near(r.resonance.bandwidth, 0.0, 0.0));
     VERIFY(near(r.present.phiDegrees, -90.0, 0.0)); // capacitive below f₀
     VERIFY(r.currentTop > 0.0);
-    const double peak = std::max_element(r.sweep.begin(), r.sweep.end(), [](const auto& a, const auto& b) {
-                            return a.i < b.i;
-                        })->i;
+    const double peak = *std::max_element(r.sweep.begin(), r.sweep.end(), [](const auto& a, const auto& b) {
+                            return *a.at.i < *b.at.i;
+                        })->at.i;
     VERIFY(peak > 2 * r.currentTop);
     // Far from f₀ the curve stays inside the axis.
-    VERIFY(r.sweep.front().i < r.currentTop / 10);
+    VERIFY(*r.sweep.front().at.i < r.currentTop / 10);
 }
 
 TEST_DATA(everyValueOfTheSweepExists)
@@ -208,6 +208,7 @@ TEST_DATA(everyValueOfTheSweepExists)
     coretest::newRow("huge f") << with(kInitial, &CircuitValues::f, 1e300);
     coretest::newRow("tiny f") << with(kInitial, &CircuitValues::f, 1e-300);
     coretest::newRow("huge U") << with(kInitial, &CircuitValues::u, 1e308);
+    coretest::newRow("U 1,7E308, R 1") << with(with(kInitial, &CircuitValues::u, 1.7e308), &CircuitValues::r, 1);
     coretest::newRow("huge L and C") << with(with(kInitial, &CircuitValues::l, 1e200), &CircuitValues::c, 1e200);
     coretest::newRow("negative f") << with(kInitial, &CircuitValues::f, -50);
     coretest::newRow("R 0, capacitor removed, L 0") << CircuitValues{10, 50, 0, 0, 0, false};
@@ -221,8 +222,32 @@ TEST_CASE(everyValueOfTheSweepExists)
     for (const auto& value : {r.resonance.f0, r.resonance.quality, r.resonance.bandwidth, r.resonance.bandLow, r.resonance.bandHigh, r.present.xl, r.present.xc, r.present.x, r.present.z, r.present.i,
                               r.present.phiDegrees, r.present.p, r.present.q, r.present.s, r.present.cosPhi})
         VERIFY(!value || std::isfinite(*value));
-    VERIFY(std::isfinite(r.axisFrom) && std::isfinite(r.axisTo) && r.axisFrom > 0 && r.axisTo > r.axisFrom);
-    VERIFY(std::isfinite(r.currentTop));
-    for (const auto& point : r.sweep)
-        VERIFY(std::isfinite(point.f) && std::isfinite(point.i) && std::isfinite(point.phiDegrees));
+    VERIFY(std::isfinite(r.axis.from) && std::isfinite(r.axis.to) && r.axis.from > 0 && r.axis.to > r.axis.from);
+    VERIFY(std::isfinite(r.currentTop) && std::isfinite(r.voltageTop));
+    for (const auto& point : r.sweep) {
+        VERIFY(std::isfinite(point.f) && std::isfinite(*point.at.i) && std::isfinite(*point.at.phiDegrees));
+        for (const auto& u : {point.at.ur, point.at.ul, point.at.uc})
+            VERIFY(!u || std::isfinite(*u));
+    }
+}
+
+// A zoomed view: the grid spans just the range asked for, f₀ among its points.
+TEST_CASE(sweepOverAChosenRange)
+{
+    const ResonanceResult r = analyseResonance(kInitial, circuit::FrequencyRange{150.0, 170.0});
+    COMPARE(r.sweep.front().f, 150.0);
+    COMPARE(r.sweep.back().f, 170.0);
+    VERIFY(r.sweep.size() >= 401);
+    VERIFY(pointAt(r, *r.resonance.f0));
+    COMPARE(r.uncomputable, 0);
+}
+
+// Where the current leaves the double range the curve has a gap, and the gap is counted:
+// U 1,7E308 over R 0,5 at f₀ is 3,4E308 A.
+TEST_CASE(pointsBeyondTheRangeAreCounted)
+{
+    const ResonanceResult r = analyseResonance(with(with(kInitial, &CircuitValues::u, 1.7e308), &CircuitValues::r, 0.5));
+    VERIFY(r.uncomputable > 0);
+    VERIFY(!pointAt(r, *r.resonance.f0));
+    VERIFY(r.sweep.size() + std::size_t(r.uncomputable) >= 401);
 }
