@@ -276,7 +276,7 @@ private slots:
                                   "Im Moment des Einschaltens", "Spule wird ausgebaut", "unter der Achse",
                                   "eilt der Strom der Spannung voraus", "H (Henry", "beginnt bei null",
                                   "τ = R·C", "Stromstoß Û/R",
-                                  "Versuch speichern", "Beispiele"})
+                                  "Versuch speichern", "Beispiele", "Vollbild", "Arbeitsblatt drucken", "Werte ablesen", "UC"})
             QVERIFY2(guide.contains(QString::fromUtf8(topic)), topic);
         QVERIFY(soundsGerman(guide));
         QVERIFY(help->windowTitle().contains(QStringLiteral("Hilfe")));

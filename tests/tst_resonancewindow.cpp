@@ -41,8 +41,7 @@ namespace {
 
 double readNumber(const QString& text)
 {
-    const auto value = circuit::parseGermanNumber(
-        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())));
+    const auto value = circuit::parseGermanNumber(utf16View(text));
     if (!value)
         qFatal("not a number: %s", qPrintable(text));
     return *value;

@@ -24,6 +24,7 @@
 #include "resonance/ResonanceWindow.h"
 #include "circuit/InputWait.h"
 #include "circuit/Rounding.h"
+#include "controls/CircuitInputs.h"
 #include "controls/ControlValues.h"
 #include "ui/ColourButton.h"
 #include "ui/Dialogs.h"
@@ -1279,13 +1280,10 @@ private:
             expect(std::fabs(*phi) <= 90.0, QStringLiteral("the phase shift phi is beyond ±90°: %1").arg(controls.phi->text()));
 
         // A tinted input holds a text that its change handler does not take.
-        const std::pair<QLineEdit*, circuit::InputWait (*)(std::u16string_view)> inputs[] = {
-            {controls.u, circuit::waitOfWholeNonZero}, {controls.f, circuit::waitOfWholeNonZero}, {controls.r, circuit::waitOfWholeNonZero},
-            {controls.l, circuit::waitOfInductance},   {controls.c, circuit::waitOfCapacitance}};
-        for (const auto& [field, wait] : inputs) {
+        for (const CircuitInput& input : circuitInputs()) {
+            const QLineEdit* field = controls.*input.field;
             const QString text = field->text();
-            const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()));
-            expect(!ui::isTinted(field) || wait(view) != circuit::InputWait::Taken,
+            expect(!ui::isTinted(field) || input.waitOf(utf16View(text)) != circuit::InputWait::Taken,
                    QStringLiteral("%1 is tinted but its handler takes \"%2\"").arg(field->objectName(), text));
         }
 
