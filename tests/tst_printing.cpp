@@ -11,6 +11,7 @@
 #include "ui/GroupFrame.h"
 #include "ui/ResultLabel.h"
 #include "ui/SurfacePicture.h"
+#include "ui/Zoom.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,6 +26,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,12 +116,14 @@ private slots:
         QTest::addColumn<bool>("plotted");
         QTest::addColumn<bool>("switchOn");
         QTest::addColumn<bool>("capacitorIn");
-        QTest::newRow("teacher, before a plot") << false << false << false << true;
-        QTest::newRow("pupils, before a plot") << true << false << false << true;
-        QTest::newRow("teacher, plotted") << false << true << false << true;
-        QTest::newRow("pupils, plotted") << true << true << false << true;
-        QTest::newRow("teacher, switch-on plot") << false << true << true << true;
-        QTest::newRow("pupils, capacitor out") << true << true << false << false;
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("teacher, before a plot") << false << false << false << true << 1.0;
+        QTest::newRow("pupils, before a plot") << true << false << false << true << 1.0;
+        QTest::newRow("teacher, plotted") << false << true << false << true << 1.0;
+        QTest::newRow("pupils, plotted") << true << true << false << true << 1.0;
+        QTest::newRow("teacher, switch-on plot") << false << true << true << true << 1.0;
+        QTest::newRow("pupils, capacitor out") << true << true << false << false << 1.0;
+        QTest::newRow("teacher, plotted at 200 %") << false << true << false << true << 2.0;
     }
     void worksheetReadsBack()
     {
@@ -127,7 +131,10 @@ private slots:
         QFETCH(bool, plotted);
         QFETCH(bool, switchOn);
         QFETCH(bool, capacitorIn);
+        QFETCH(double, zoom);
         DialogRecorder dialogs;
+        ui::setZoom(zoom);
+        const auto atNormalSize = qScopeGuard([] { ui::setZoom(1.0); });
         LoadedWindow w;
         const Controls& c = w.controls;
         c.Check4->setChecked(true);

@@ -12,6 +12,7 @@
 #include "ui/DrawingSurface.h"
 #include "ui/LineElement.h"
 #include "ui/Twips.h"
+#include "ui/Zoom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 #include <QToolTip>
 
@@ -110,14 +112,19 @@ private slots:
     {
         QTest::addColumn<bool>("switchOn");
         QTest::addColumn<QStringList>("alsoOn");
-        QTest::newRow("steady, all six") << false << QStringList{"Check4", "Check5", "Check6", "Check7"};
-        QTest::newRow("switch-on, u, i and p") << true << QStringList{"Check4"};
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("steady, all six") << false << QStringList{"Check4", "Check5", "Check6", "Check7"} << 1.0;
+        QTest::newRow("switch-on, u, i and p") << true << QStringList{"Check4"} << 1.0;
+        QTest::newRow("steady, at 200 %") << false << QStringList{"Check5"} << 2.0;
     }
     void readoutIsTheCopiedValues()
     {
         QFETCH(bool, switchOn);
         QFETCH(QStringList, alsoOn);
+        QFETCH(double, zoom);
         DialogRecorder dialogs; // the coil message of the switch-on mode
+        ui::setZoom(zoom);
+        const auto atNormalSize = qScopeGuard([] { ui::setZoom(1.0); });
         PlottedWindow w(false);
         w.controls.Check8->setChecked(switchOn);
         for (const QString& name : alsoOn)

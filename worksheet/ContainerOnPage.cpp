@@ -5,6 +5,7 @@
 #include "ui/LineElement.h"
 #include "ui/ShapeElement.h"
 #include "ui/Twips.h"
+#include "ui/Zoom.h"
 #include "worksheet/PageMetrics.h"
 
 #include <QCheckBox>
@@ -95,11 +96,11 @@ void paintChildren(QPainter& painter, const QWidget& container, const ContainerO
             continue;
         const QRectF box = on.map(QRectF(child->geometry()).translated(-origin));
         painter.setFont(faceOf(*child, on, page));
-        const double pixel = on.scale();
+        const double pixel = on.scale() * ui::zoom(); // a pixel of the layout at 100 %
         const QColor ink = child->isEnabled() ? Qt::black : Qt::gray;
         if (const auto* label = qobject_cast<const QLabel*>(child)) {
             painter.setPen(ink);
-            painter.drawText(box.adjusted(std::max(0, label->indent()) * pixel, 0, 0, 0),
+            painter.drawText(box.adjusted(std::max(0, label->indent()) * on.scale(), 0, 0, 0),
                              int(label->alignment()) | Qt::TextSingleLine, label->text());
         } else if (const auto* field = qobject_cast<const QLineEdit*>(child)) {
             painter.setPen(QPen(Qt::gray, pixel));
