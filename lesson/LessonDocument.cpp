@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lesson/LessonDocument.h"
 
+#include "controls/CircuitInputs.h"
+#include "controls/Curves.h"
 #include "lesson/FileDrop.h"
 #include "lesson/LessonFile.h"
 #include "lesson/RecentLessons.h"
@@ -67,16 +69,19 @@ LessonDocument::LessonDocument(const Controls& controls, StaticAnalysis& analysi
                                 [this](const QString& path) { open(path); });
 
     // Every change of a control may make the lesson differ from its file, or agree with it again.
-    for (QLineEdit* field : {controls.u, controls.f, controls.r, controls.l, controls.c, controls.perioden,
-                             controls.phaseein, controls.Text1})
-        connect(field, &QLineEdit::textChanged, this, &LessonDocument::updateTitle);
-    for (QCheckBox* box : {controls.Check1, controls.Check2, controls.Check3, controls.Check4, controls.Check5,
-                           controls.Check6, controls.Check7, controls.Check8, controls.Check9, controls.Check10,
-                           controls.Check11})
-        connect(box, &QCheckBox::toggled, this, &LessonDocument::updateTitle);
-    for (ui::ColourButton* button : {controls.Command2, controls.Command3, controls.Command4, controls.Command5,
-                                     controls.Command6, controls.Command7})
-        connect(button, &QPushButton::clicked, this, &LessonDocument::updateTitle);
+    // The inputs and curves from their tables; the other settings by name.
+    auto follow = [this](QLineEdit* field) { connect(field, &QLineEdit::textChanged, this, &LessonDocument::updateTitle); };
+    auto followBox = [this](QCheckBox* box) { connect(box, &QCheckBox::toggled, this, &LessonDocument::updateTitle); };
+    for (const CircuitInput& input : circuitInputs())
+        follow(controls.*input.field);
+    for (QLineEdit* field : {controls.perioden, controls.phaseein, controls.Text1})
+        follow(field);
+    for (const CurveControls& curve : curvesOf(controls)) {
+        followBox(curve.check);
+        connect(curve.colour, &QPushButton::clicked, this, &LessonDocument::updateTitle);
+    }
+    for (QCheckBox* box : {controls.Check1, controls.Check8, controls.Check9, controls.Check10, controls.Check11})
+        followBox(box);
 
     controls.form->installEventFilter(this); // closing
     openDroppedFiles(controls.form, [this](const QString& path) { open(path); });
