@@ -2,6 +2,7 @@
 #include "resonance/ResonanceChart.h"
 
 #include "controls/ControlValues.h"
+#include "plot/AxisTicks.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -29,13 +30,6 @@ double axisEnd(double largest)
     if (!(largest > 0.0) || !std::isfinite(largest))
         return 1.0;
     return std::isfinite(largest * 1.1) ? largest * 1.1 : largest;
-}
-
-// A step of 1, 2 or 5 times a power of ten that gives about five ticks over `span`.
-double niceStep(double span)
-{
-    const double raw = span / 5.0, power = std::pow(10.0, std::floor(std::log10(raw))), residual = raw / power;
-    return (residual < 1.5 ? 1.0 : residual < 3.0 ? 2.0 : residual < 7.0 ? 5.0 : 10.0) * power;
 }
 
 void showLegendEntry(QChart* chart, QAbstractSeries* series, bool shown)
@@ -191,7 +185,7 @@ void ResonanceChart::setCurves(const Curves& curves)
     // Below a decade a logarithmic axis has no labels: a linear one takes over.
     useFrequencyAxis(curves.axisTo / curves.axisFrom < 10.0);
     if (linear_) {
-        const double step = niceStep(curves.axisTo - curves.axisFrom);
+        const double step = plot::tickStep(curves.axisTo - curves.axisFrom);
         linearFrequencyAxis_->setTickInterval(step);
         linearFrequencyAxis_->setTickAnchor(std::ceil(curves.axisFrom / step) * step);
         linearFrequencyAxis_->setRange(curves.axisFrom, curves.axisTo);
@@ -254,7 +248,7 @@ void ResonanceChart::fitValueAxes()
         const double end = axisEnd(largest);
         // Ticks at round numbers from 0; Qt's evenly spaced ones would overflow near the
         // end of the double range.
-        const double step = niceStep(end);
+        const double step = plot::tickStep(end);
         axis->setTickAnchor(0.0);
         axis->setTickInterval(std::isfinite(step) && step > 0.0 ? step : end);
         axis->setRange(negative ? -end : 0.0, positive || !negative ? end : 0.0);

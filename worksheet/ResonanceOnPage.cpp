@@ -2,6 +2,7 @@
 #include "worksheet/ResonanceOnPage.h"
 
 #include "controls/ControlValues.h"
+#include "plot/AxisTicks.h"
 #include "resonance/ResonanceChart.h"
 #include "worksheet/PageMetrics.h"
 
@@ -12,18 +13,6 @@
 #include <cmath>
 
 namespace worksheet {
-
-namespace {
-
-// A step of the current axis of 1, 2 or 5 times a power of ten, giving three to eight ticks.
-double tickStep(double span)
-{
-    const double decade = std::pow(10.0, std::floor(std::log10(span)));
-    const double ratio = span / decade;
-    return ratio < 2.0 ? decade / 5.0 : ratio < 5.0 ? decade / 2.0 : decade;
-}
-
-} // namespace
 
 void paintResonance(QPainter& painter, const circuit::CircuitValues& values, const circuit::ResonanceResult& result,
                     const QRectF& area, const PageMetrics& page, bool withNumbers)
@@ -49,7 +38,7 @@ void paintResonance(QPainter& painter, const circuit::CircuitValues& values, con
         painter.drawText(QRectF(at - page.units(10), plot.bottom() + page.units(0.5), page.units(20), page.units(3.5)),
                          Qt::AlignHCenter | Qt::AlignTop, textOf(f));
     }
-    const double step = tickStep(top - bottom);
+    const double step = plot::tickStep(top - bottom);
     for (double n = std::ceil(bottom / step - 1e-9); n * step <= top * (1 + 1e-9); n += 1.0) {
         const double at = y(n * step);
         painter.drawLine(QPointF(plot.left(), at), QPointF(plot.left() + tick, at));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a legend says of a curve's height: every point the plot draws lies at the height its
 // value has on the curve's scale.
+#include "plot/AxisTicks.h"
 #include "plot/CurveScale.h"
 #include "plot/PlotValues.h"
 #include "plot/TimeAxis.h"
@@ -73,4 +74,21 @@ TEST_CASE(formulasNameTheCaptions)
     COMPARE(std::string(fullHeightFormula(Curve::Current, true)), std::string("14/11·Î"));
     ScaleInputs in{n(kUPeak), n(0.0), n(0.0), n(0.0)};
     VERIFY_THROWS_EXCEPTION(circuit::CalcError, fullHeightValue(Curve::Power, true, in)); // R = 0
+}
+
+// An axis' ticks fall on 1, 2 or 5 times a power of ten, about five over the axis.
+TEST_DATA(ticksAreRound)
+{
+    coretest::addColumn<double>("span");
+    coretest::addColumn<double>("step");
+    coretest::newRow("a tenth of an ampere") << 0.11 << 0.02;
+    coretest::newRow("four decades of hertz") << 9990.0 << 2000.0;
+    coretest::newRow("seven") << 7.0 << 1.0;
+    coretest::newRow("near the top of the double range") << 1.6e308 << 5e307;
+}
+TEST_CASE(ticksAreRound)
+{
+    FETCH(double, span);
+    FETCH(double, step);
+    COMPARE(plot::tickStep(span), step);
 }
