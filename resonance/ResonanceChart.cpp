@@ -22,8 +22,6 @@ namespace {
 
 using Axis = ResonanceCurve::Axis;
 
-constexpr std::size_t kCurves = 5;
-
 // The end of a value axis a tenth beyond the largest value, as far as the double range goes.
 double axisEnd(double largest)
 {
@@ -65,7 +63,7 @@ ResonanceChart::ResonanceChart(QWidget* parent) : QChartView(new QChart, parent)
     band_->setBrush(QColor(255, 200, 0, 90));
     chart->addSeries(band_);
 
-    for (std::size_t k = 0; k < kCurves; ++k) {
+    for (std::size_t k = 0; k < kResonanceCurves; ++k) {
         const ResonanceCurve& curve = resonanceCurves()[k];
         auto* series = new QLineSeries(chart);
         series->setObjectName(curve.objectName);
@@ -198,7 +196,7 @@ void ResonanceChart::setCurves(const Curves& curves)
     marks_ = curves;
     marks_.points = {};
     fitValueAxes();
-    for (std::size_t k = 0; k < kCurves; ++k)
+    for (std::size_t k = 0; k < kResonanceCurves; ++k)
         if (series_[k]->isVisible())
             showPoints(k);
 
@@ -237,7 +235,7 @@ void ResonanceChart::fitValueAxes()
 {
     auto fit = [this](QValueAxis* axis, Axis which, double largest) {
         bool negative = false, positive = false;
-        for (std::size_t k = 0; k < kCurves; ++k) {
+        for (std::size_t k = 0; k < kResonanceCurves; ++k) {
             if (resonanceCurves()[k].axis != which || (which == Axis::Voltage && !series_[k]->isVisible()))
                 continue;
             for (const QPointF& point : points_[k]) {
@@ -256,7 +254,7 @@ void ResonanceChart::fitValueAxes()
     fit(currentAxis_, Axis::Current, currentTop_);
     fit(voltageAxis_, Axis::Voltage, voltageTop_);
     bool voltages = false;
-    for (std::size_t k = 0; k < kCurves; ++k)
+    for (std::size_t k = 0; k < kResonanceCurves; ++k)
         voltages = voltages || (resonanceCurves()[k].axis == Axis::Voltage && series_[k]->isVisible());
     voltageAxis_->setVisible(voltages);
     currentAxis_->setVisible(series_[0]->isVisible());
@@ -284,7 +282,7 @@ void ResonanceChart::setCurveShown(std::size_t curve, bool shown)
     series_[curve]->setVisible(shown);
     showLegendEntry(chart(), series_[curve], false);
     fitValueAxes();
-    for (std::size_t k = 0; k < kCurves; ++k)
+    for (std::size_t k = 0; k < kResonanceCurves; ++k)
         if (series_[k]->isVisible())
             showPoints(k);
 }
@@ -315,7 +313,7 @@ QString ResonanceChart::readoutAt(QPoint at) const
     const double f = frequencyAt(at.x());
     const circuit::CircuitQuantities values = readout_(f);
     QStringList lines{QStringLiteral("f = %1 Hz").arg(quantityText(f))};
-    for (std::size_t k = 0; k < kCurves; ++k) {
+    for (std::size_t k = 0; k < kResonanceCurves; ++k) {
         const ResonanceCurve& curve = resonanceCurves()[k];
         const auto& value = values.*curve.value;
         if (series_[k]->isVisible())

@@ -32,7 +32,7 @@ class ResonanceChart : public QChartView {
     Q_OBJECT
 public:
     struct Curves {
-        std::array<QList<QPointF>, 5> points; // (f in Hz, value), in the order of resonanceCurves()
+        std::array<QList<QPointF>, kResonanceCurves> points; // (f in Hz, value), in the order of resonanceCurves()
         double axisFrom = 1.0, axisTo = 10.0;
         // The largest magnitude each value axis should show (its end, the sign from the points).
         double currentTop = 1.0, voltageTop = 1.0;
@@ -86,8 +86,8 @@ private:
     void fitValueAxes();
     bool inPlot(QPointF at) const;
 
-    std::array<QLineSeries*, 5> series_{};
-    std::array<QList<QPointF>, 5> points_;
+    std::array<QLineSeries*, kResonanceCurves> series_{};
+    std::array<QList<QPointF>, kResonanceCurves> points_;
     QLineSeries *presentMarker_, *resonanceMarker_, *bandUpper_, *bandLower_;
     QAreaSeries* band_;
     QLogValueAxis* frequencyAxis_;

@@ -4,10 +4,10 @@
 using circuit::CircuitQuantities;
 using Axis = ResonanceCurve::Axis;
 
-const std::array<ResonanceCurve, 5>& resonanceCurves()
+const std::array<ResonanceCurve, kResonanceCurves>& resonanceCurves()
 {
     // The voltages in the main window's first colours of their curves.
-    static const std::array<ResonanceCurve, 5> curves{{
+    static const std::array<ResonanceCurve, kResonanceCurves> curves{{
         {QStringLiteral("currentCurve"), QStringLiteral("Strom I"), QStringLiteral("I"), QStringLiteral("A"),
          &CircuitQuantities::i, Axis::Current, QColor(0, 0, 192), Qt::SolidLine, true},
         {QStringLiteral("phaseCurve"), QStringLiteral("Phase φ"), QStringLiteral("φ"), QStringLiteral("Grad"),

@@ -25,5 +25,7 @@ struct ResonanceCurve {
     bool shownAtFirst;
 };
 
+inline constexpr std::size_t kResonanceCurves = 5;
+
 // In their order: I, φ, U_R, U_L, U_C.
-const std::array<ResonanceCurve, 5>& resonanceCurves();
+const std::array<ResonanceCurve, kResonanceCurves>& resonanceCurves();
