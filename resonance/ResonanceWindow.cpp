@@ -9,6 +9,7 @@
 #include "ui/VectorFigure.h"
 #include "ui/WindowFont.h"
 #include "ui/Zoom.h"
+#include "ui/ZoomStyle.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -54,6 +55,7 @@ ResonanceWindow::ResonanceWindow(QWidget* mainWindow) : ui::SideWindow(mainWindo
         colours.setColor(QPalette::WindowText, curve.colour);
         box->setPalette(colours);
         box->setChecked(curve.shownAtFirst);
+        box->setStyle(ui::ZoomStyle::shared()); // its box grows with the zoom, as the main window's do
         connect(box, &QCheckBox::toggled, this, [this, k](bool shown) { chart_->setCurveShown(k, shown); });
         choice->addWidget(box);
     }

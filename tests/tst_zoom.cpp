@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -102,7 +103,11 @@ private slots:
         QTest::keyClick(&w.form, Qt::Key_F2);
         auto* resonance = w.form.findChild<QWidget*>(QStringLiteral("ResonanceWindow"));
         QVERIFY(resonance);
+        auto* choice = resonance->findChild<QCheckBox*>(QStringLiteral("currentCurveChoice"));
+        QVERIFY(choice);
+        const int indicator = choice->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, choice);
         zoomTo(w.form, 250);
+        QCOMPARE(choice->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, choice), qRound(indicator * 2.5));
         QCOMPARE(QApplication::font("QMenu").pointSizeF(), menu * 2.5);
         QCOMPARE(QApplication::font("QTipLabel").pointSizeF(), tip * 2.5);
         QCOMPARE(QApplication::font("QMessageBox").pointSizeF(), application * 2.5);
